@@ -1,0 +1,3 @@
+#include "dialogtext.h"
+
+std::string g_strDialogText;

@@ -1,0 +1,73 @@
+// The appointment report: the "[TERMIN]" lines of today and the next 100 days.
+
+#include <algorithm>
+#include <vector>
+
+#include "notizbuch.h"
+#include "text1252.h"
+
+namespace {
+
+constexpr std::int64_t kFensterTage = 100;
+
+// The day column between the date label and the appointment text.
+std::string Tagesspalte(std::int64_t tage) {
+    switch (tage) {
+        case 0: return "Heute\t\t";
+        case 1: return "Morgen\t\t";
+        case 2: return "\xDC" "bermorgen\t";
+        default: return text1252::Format("%03d\t\t", static_cast<int>(tage));
+    }
+}
+
+}  // namespace
+
+std::string CNotizBuch::TermineListe() {
+    const std::string marke = text1252::Klein("[TERMIN]");
+
+    std::vector<Datumswert> tage;
+    for (const auto& [schluessel, text] : m_mapNotiz) {
+        const auto datum = m_mapDatum.find(schluessel);
+        if (datum == m_mapDatum.end()) continue;
+        text1252::KleinKopieren(text, m_strPuffer);
+        if (text1252::Finden(m_strPuffer, marke) < 0) continue;
+        tage.push_back(datum->second);
+    }
+    std::stable_sort(tage.begin(), tage.end());
+
+    std::string bericht;
+    std::string klein;
+    for (const Datumswert tag : tage) {
+        const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
+        if (notiz == m_mapNotiz.end()) continue;
+        const std::string& text = notiz->second;
+        text1252::KleinKopieren(text, klein);  // same length: positions hold in `text`
+        std::ptrdiff_t m = text1252::Finden(klein, marke);
+        if (m < 0) continue;
+
+        // Whole calendar days, not elapsed seconds: midnight start-ups and
+        // daylight-saving changes must not shift the labels.
+        const auto abstand = datum::Kalendertage(m_timeHeute, tag);
+        if (!abstand || *abstand < 0 || *abstand > kFensterTage) continue;
+
+        const std::string monat = text1252::Links(MonatName(tag), 3);
+        const std::string wochentag = text1252::Links(WochentagName(tag), 4);
+        const std::string zeilenanfang =
+            text1252::Format("%02d. %s\t%d\t%s\t", datum::TagDesMonats(tag), monat.c_str(),
+                             datum::Jahr(tag), wochentag.c_str()) +
+            Tagesspalte(*abstand);
+
+        while (m >= 0) {
+            const std::ptrdiff_t anfang = m + static_cast<std::ptrdiff_t>(marke.size());
+            std::ptrdiff_t ende = text1252::Finden(klein, "\r", m);
+            if (ende < 0) ende = static_cast<std::ptrdiff_t>(klein.size());
+            m_strPuffer = zeilenanfang;
+            m_strPuffer += text1252::Trimmen(std::string_view(text).substr(anfang, ende - anfang));
+            m_strPuffer += "\r\n";
+            bericht += m_strPuffer;
+            // a second marker on the same line belongs to this line's text
+            m = text1252::Finden(klein, marke, ende);
+        }
+    }
+    return bericht;
+}
