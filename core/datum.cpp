@@ -28,6 +28,11 @@ constexpr int TageImMonat(int j, int m) {
 }
 
 std::optional<std::tm> Lokal(Datumswert wert) {
+    // The zone is read once, as localtime does; a program that changes TZ
+    // later calls tzset itself. Reading it on every call would cost a stat
+    // of /etc/localtime each time.
+    static const bool zoneGelesen = (tzset(), true);
+    (void)zoneGelesen;
     const std::time_t t = static_cast<std::time_t>(wert);
     std::tm tm{};
     if (localtime_r(&t, &tm) == nullptr) return std::nullopt;
@@ -70,7 +75,6 @@ Datumswert AusFeldern(const TagesFelder& f) {
         f.minute > 59 || f.sekunde > 59)
         throw CFalscherParameter();
 
-    tzset();
     const std::int64_t mitternacht = TageSeitEpoche(f.jahr, f.monat, f.tag) * kTag;
     const std::int64_t lokal = mitternacht + f.stunde * 3600 + f.minute * 60 + f.sekunde;
     const std::int64_t tagesende = mitternacht + kTag;
@@ -91,7 +95,6 @@ Datumswert AusFeldern(const TagesFelder& f) {
 }
 
 std::optional<Zerlegt> Zerlegen(Datumswert wert) {
-    tzset();
     const auto tm = Lokal(wert);
     if (!tm) return std::nullopt;
     return Zerlegt{tm->tm_year + 1900, tm->tm_mon,  tm->tm_mday, tm->tm_wday,
@@ -99,7 +102,6 @@ std::optional<Zerlegt> Zerlegen(Datumswert wert) {
 }
 
 std::string Format(Datumswert wert, const char* format) {
-    tzset();
     const auto tm = Lokal(wert);
     if (!tm) return {};
     char puffer[128];

@@ -9,12 +9,16 @@
 
 std::string CNotizBuch::NotizenFinden() {
     text1252::KleinInPlace(g_strDialogText);
-    const std::string& begriff = g_strDialogText;
+    const text1252::KleinSucher begriff(g_strDialogText);
 
     std::vector<Datumswert> tage;
-    for (const auto& [schluessel, text] : m_mapNotiz) {
-        text1252::KleinKopieren(text, m_strPuffer);
-        if (text1252::Finden(m_strPuffer, begriff) < 0) continue;
+    for (auto eintrag = m_mapNotiz.begin(); eintrag != m_mapNotiz.end(); ++eintrag) {
+        const auto& [schluessel, text] = *eintrag;
+        // The notes lie scattered over the heap: fetch the next one while
+        // this one is searched, or the walk waits on memory most of the time.
+        if (const auto naechste = std::next(eintrag); naechste != m_mapNotiz.end())
+            __builtin_prefetch(naechste->second.data());
+        if (begriff.Finden(text) < 0) continue;
         const auto datum = m_mapDatum.find(schluessel);
         if (datum == m_mapDatum.end()) continue;
         tage.push_back(datum->second);

@@ -23,26 +23,23 @@ std::string Tagesspalte(std::int64_t tage) {
 }  // namespace
 
 std::string CNotizBuch::TermineListe() {
-    const std::string marke = text1252::Klein("[TERMIN]");
+    const text1252::KleinSucher marke("[TERMIN]");
 
     std::vector<Datumswert> tage;
     for (const auto& [schluessel, text] : m_mapNotiz) {
         const auto datum = m_mapDatum.find(schluessel);
         if (datum == m_mapDatum.end()) continue;
-        text1252::KleinKopieren(text, m_strPuffer);
-        if (text1252::Finden(m_strPuffer, marke) < 0) continue;
+        if (marke.Finden(text) < 0) continue;
         tage.push_back(datum->second);
     }
     std::stable_sort(tage.begin(), tage.end());
 
     std::string bericht;
-    std::string klein;
     for (const Datumswert tag : tage) {
         const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
         if (notiz == m_mapNotiz.end()) continue;
         const std::string& text = notiz->second;
-        text1252::KleinKopieren(text, klein);  // same length: positions hold in `text`
-        std::ptrdiff_t m = text1252::Finden(klein, marke);
+        std::ptrdiff_t m = marke.Finden(text);
         if (m < 0) continue;
 
         // Whole calendar days, not elapsed seconds: midnight start-ups and
@@ -58,15 +55,15 @@ std::string CNotizBuch::TermineListe() {
             Tagesspalte(*abstand);
 
         while (m >= 0) {
-            const std::ptrdiff_t anfang = m + static_cast<std::ptrdiff_t>(marke.size());
-            std::ptrdiff_t ende = text1252::Finden(klein, "\r", m);
-            if (ende < 0) ende = static_cast<std::ptrdiff_t>(klein.size());
+            const std::ptrdiff_t anfang = m + static_cast<std::ptrdiff_t>(marke.Laenge());
+            std::ptrdiff_t ende = text1252::Finden(text, "\r", m);
+            if (ende < 0) ende = static_cast<std::ptrdiff_t>(text.size());
             m_strPuffer = zeilenanfang;
             m_strPuffer += text1252::Trimmen(std::string_view(text).substr(anfang, ende - anfang));
             m_strPuffer += "\r\n";
             bericht += m_strPuffer;
             // a second marker on the same line belongs to this line's text
-            m = text1252::Finden(klein, marke, ende);
+            m = marke.Finden(text, ende);
         }
     }
     return bericht;

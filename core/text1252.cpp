@@ -1,5 +1,6 @@
 #include "text1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdarg>
 #include <cstdio>
@@ -62,6 +63,63 @@ std::ptrdiff_t Finden(std::string_view text, std::string_view muster,
     if (ab < 0 || static_cast<std::size_t>(ab) > text.size()) return -1;
     const auto pos = text.find(muster, static_cast<std::size_t>(ab));
     return pos == std::string_view::npos ? -1 : static_cast<std::ptrdiff_t>(pos);
+}
+
+namespace {
+
+// The bytes whose small letter is `klein` (itself among them).
+std::string Schreibweisen(char klein) {
+    std::string r;
+    for (int c = 0; c < 256; ++c)
+        if (Klein(static_cast<char>(c)) == klein) r += static_cast<char>(c);
+    return r;
+}
+
+std::size_t Paar(char a, char b) {
+    return static_cast<std::size_t>(static_cast<unsigned char>(a)) << 8 |
+           static_cast<unsigned char>(b);
+}
+
+}  // namespace
+
+KleinSucher::KleinSucher(std::string_view muster) : m_muster(Klein(muster)) {
+    const std::size_t m = m_muster.size();
+    if (m < 2) return;
+    m_sprung.assign(1u << 16, static_cast<std::uint8_t>(std::min<std::size_t>(m - 1, 255)));
+    // later pairs overwrite earlier ones: the last occurrence decides
+    for (std::size_t i = 0; i + 1 < m; ++i) {
+        const auto sprung = static_cast<std::uint8_t>(std::min<std::size_t>(m - 2 - i, 255));
+        for (char a : Schreibweisen(m_muster[i]))
+            for (char b : Schreibweisen(m_muster[i + 1])) m_sprung[Paar(a, b)] = sprung;
+    }
+}
+
+bool KleinSucher::PasstAn(const char* stelle) const noexcept {
+    for (std::size_t i = 0; i < m_muster.size(); ++i)
+        if (Klein(stelle[i]) != m_muster[i]) return false;
+    return true;
+}
+
+std::ptrdiff_t KleinSucher::Finden(std::string_view text, std::ptrdiff_t ab) const noexcept {
+    if (ab < 0 || static_cast<std::size_t>(ab) > text.size()) return -1;
+    const std::size_t m = m_muster.size();
+    const char* const daten = text.data();
+    if (m < 2) {
+        if (m == 0) return ab;
+        for (std::size_t pos = static_cast<std::size_t>(ab); pos < text.size(); ++pos)
+            if (Klein(daten[pos]) == m_muster[0]) return static_cast<std::ptrdiff_t>(pos);
+        return -1;
+    }
+    for (std::size_t pos = static_cast<std::size_t>(ab); pos + m <= text.size();) {
+        const std::uint8_t sprung = m_sprung[Paar(daten[pos + m - 2], daten[pos + m - 1])];
+        if (sprung != 0) {
+            pos += sprung;
+        } else {
+            if (PasstAn(daten + pos)) return static_cast<std::ptrdiff_t>(pos);
+            ++pos;
+        }
+    }
+    return -1;
 }
 
 std::string Format(const char* format, ...) {

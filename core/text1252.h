@@ -3,9 +3,11 @@
 // Lower-casing keeps the length, so positions found in a lower-case copy
 // hold in the text it was made from.
 
+#include <cstdint>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace text1252 {
 
@@ -28,6 +30,24 @@ std::string Links(std::string_view s, std::size_t n);
 // is found at `ab` (when `ab` lies within the text or at its end).
 std::ptrdiff_t Finden(std::string_view text, std::string_view muster,
                       std::ptrdiff_t ab = 0) noexcept;
+
+// Finds a pattern regardless of case: the same positions as searching the
+// lower-case pattern in a lower-case copy of the text, without making the
+// copy. Horspool over byte pairs, so common letters still allow long jumps.
+// Build it once per report: its table is 64 KiB.
+class KleinSucher {
+public:
+    explicit KleinSucher(std::string_view muster);
+    std::ptrdiff_t Finden(std::string_view text, std::ptrdiff_t ab = 0) const noexcept;
+    std::size_t Laenge() const noexcept { return m_muster.size(); }
+
+private:
+    bool PasstAn(const char* stelle) const noexcept;
+
+    std::string m_muster;  // lower case
+    // jump by the text's last two bytes under the pattern, in any case
+    std::vector<std::uint8_t> m_sprung;
+};
 
 // printf-style formatting into a new string.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
