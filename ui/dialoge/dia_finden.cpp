@@ -1,0 +1,47 @@
+#include "dia_finden.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogtext.h"
+#include "resource.h"
+#include "textwandlung.h"
+#include "vorlagen.h"
+#include "zeichenfilter.h"
+
+CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent) {
+    FindenVorlageLaden(this);
+    m_editSuche = findChild<QLineEdit*>("IDC_SUCHE");
+    m_filter = new CFilter1252(m_editSuche);
+    m_editSuche->setValidator(m_filter);
+    NachrichtenVerbinden();
+}
+
+void CDia_Finden::NachrichtenVerbinden() {
+    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this, &CDia_Finden::OnBnClickedOk);
+    connect(findChild<QPushButton*>("IDCANCEL"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_editSuche, &QLineEdit::inputRejected, this, &CDia_Finden::OnEingabeAbgelehnt);
+}
+
+int CDia_Finden::DoModal() {
+    m_editSuche->clear();
+    m_editSuche->setFocus();
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CDia_Finden::OnBnClickedOk() {
+    const QString fremd = textwandlung::NichtDarstellbar(m_editSuche->text());
+    if (!fremd.isEmpty()) {
+        m_editSuche->setFocus();
+        ZeichenAblehnen(m_editSuche, fremd);
+        return;
+    }
+    g_strDialogText = textwandlung::NachKern(m_editSuche->text());
+    accept();
+}
+
+void CDia_Finden::OnEingabeAbgelehnt() {
+    if (m_filter->Abgelehnt().isEmpty())
+        return;  // not our refusal (the box's length limit)
+    ZeichenAblehnen(m_editSuche, m_filter->Abgelehnt());
+}

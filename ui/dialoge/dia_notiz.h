@@ -1,0 +1,33 @@
+#pragma once
+// The large note dialog: edit mode for the day's note, report mode
+// (read-only) for the two reports. It never touches the note store; the
+// text goes back through g_strDialogText.
+
+#include <QDialog>
+#include <string>
+
+class CNotizEdit;
+class QPushButton;
+
+class CDia_Notiz : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDia_Notiz(QWidget* pParent = nullptr);
+
+    bool m_bNurLesen = false;   // true: report mode
+    std::string m_strText;      // shown when the dialog opens (Windows-1252)
+    std::string m_strTitel;     // caption (Windows-1252)
+
+    // Empties g_strDialogText, shows m_strText under m_strTitel and runs the
+    // dialog. IDOK: g_strDialogText holds the box's whole text ("\r\n").
+    int DoModal();              // IDOK or IDCANCEL
+
+private:
+    void NachrichtenVerbinden();
+    void OnInitDialog();
+    void OnBnClickedOk();
+    void OnBnClickedLeeren();
+
+    CNotizEdit* m_editNotiz = nullptr;
+    QPushButton* m_btnLeeren = nullptr;
+};

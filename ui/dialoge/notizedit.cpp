@@ -1,0 +1,125 @@
+#include "notizedit.h"
+
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextDocument>
+
+#include "dialogeinheiten.h"
+#include "textwandlung.h"
+#include "zeichenfilter.h"
+
+namespace {
+
+// The text a key would insert: none for Ctrl shortcuts (Ctrl+Alt is AltGr
+// on some systems), and control characters never.
+QString Eingabetext(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers m = e->modifiers();
+    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
+        return QString();
+    QString text;
+    for (QChar c : e->text()) {
+        if (c.category() != QChar::Other_Control)
+            text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(true);
+    TabstoppsSetzen();
+}
+
+std::string CNotizEdit::KernText() const {
+    // toPlainText() would turn no-break spaces into blanks.
+    return textwandlung::NachKern(document()->toRawText());
+}
+
+void CNotizEdit::KernTextSetzen(const std::string& text) {
+    setPlainText(textwandlung::VonKern(text));
+}
+
+QString CNotizEdit::NichtDarstellbareZeichen() const {
+    return textwandlung::NichtDarstellbar(document()->toRawText());
+}
+
+void CNotizEdit::NurLesenSetzen(bool nurLesen) {
+    setReadOnly(nurLesen);
+    setTextInteractionFlags(nurLesen ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                     : Qt::TextEditorInteraction);
+}
+
+void CNotizEdit::Ablehnen(const QString& zeichen) {
+    ZeichenAblehnen(this, zeichen);
+    emit Abgelehnt(zeichen);
+}
+
+void CNotizEdit::keyPressEvent(QKeyEvent* e) {
+    if (isReadOnly()) {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            e->accept();
+            return;
+        }
+    } else {
+        const QString fremd = textwandlung::NichtDarstellbar(Eingabetext(e));
+        if (!fremd.isEmpty()) {
+            e->accept();
+            Ablehnen(fremd);
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
+    const QString fremd = textwandlung::NichtDarstellbar(e->commitString());
+    if (isReadOnly() || fremd.isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(e);
+        return;
+    }
+    // Commit nothing, but let the box drop the composition it showed.
+    QInputMethodEvent nichts;
+    QPlainTextEdit::inputMethodEvent(&nichts);
+    e->accept();
+    Ablehnen(fremd);
+}
+
+void CNotizEdit::insertFromMimeData(const QMimeData* source) {
+    const QString fremd = source->hasText() ? textwandlung::NichtDarstellbar(source->text()) : QString();
+    if (!fremd.isEmpty()) {
+        Ablehnen(fremd);
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void CNotizEdit::dropEvent(QDropEvent* e) {
+    const QMimeData* daten = e->mimeData();
+    const QString fremd =
+        !isReadOnly() && daten->hasText() ? textwandlung::NichtDarstellbar(daten->text()) : QString();
+    if (fremd.isEmpty()) {
+        QPlainTextEdit::dropEvent(e);
+        return;
+    }
+    // Ended like a drag that left, and never accepted, so a moving source
+    // keeps its text.
+    QDragLeaveEvent verlassen;
+    QPlainTextEdit::dragLeaveEvent(&verlassen);
+    e->setDropAction(Qt::IgnoreAction);
+    e->ignore();
+    Ablehnen(fremd);
+}
+
+void CNotizEdit::changeEvent(QEvent* e) {
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        TabstoppsSetzen();
+}
+
+void CNotizEdit::TabstoppsSetzen() {
+    setTabStopDistance(InPixel(QRect(0, 0, 32, 0), DialogbasisVon(font())).width());
+}

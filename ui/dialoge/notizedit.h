@@ -1,0 +1,48 @@
+#pragma once
+// The multi-line note box of the main window and the note dialog: Enter
+// makes a new line, no word wrap (long lines scroll sideways), Tab moves the
+// focus as in a dialog, tab stops every 32 dialog units. Characters
+// Windows-1252 cannot hold are refused when typed, pasted or dropped,
+// visibly (a beep and a tooltip naming them); a refused paste or drop
+// inserts nothing.
+
+#include <QPlainTextEdit>
+#include <string>
+
+class CNotizEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CNotizEdit(QWidget* parent = nullptr);
+
+    // Whole text as the core holds it (Windows-1252, "\r\n"). KernText
+    // throws std::invalid_argument if the box holds a character that
+    // Windows-1252 cannot (only possible when set past the filter, e.g.
+    // with setPlainText); check with NichtDarstellbareZeichen first.
+    std::string KernText() const;
+    void KernTextSetzen(const std::string& text);
+
+    // The characters in the box that Windows-1252 cannot hold; normally empty.
+    QString NichtDarstellbareZeichen() const;
+
+    // Read-only but selectable and copyable with mouse and keyboard. Enter
+    // is still taken by the box, so it does not close a dialog.
+    void NurLesenSetzen(bool nurLesen);
+
+    // Beeps, shows the tooltip beside the cursor and emits Abgelehnt.
+    void Ablehnen(const QString& zeichen);
+
+signals:
+    // A typed, pasted or dropped text was refused; `zeichen` are the
+    // characters Windows-1252 cannot hold.
+    void Abgelehnt(const QString& zeichen);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void TabstoppsSetzen();
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Keeps characters Windows-1252 cannot hold out of the text boxes, and
+// says so where the user is typing: a beep and a tooltip at the cursor.
+
+#include <QString>
+#include <QValidator>
+
+class QWidget;
+
+// The tooltip's text, naming each refused character (invisible ones as
+// U+XXXX).
+QString AblehnungsText(const QString& zeichen);
+
+// Beeps and shows AblehnungsText beside the text cursor of `feld`.
+void ZeichenAblehnen(QWidget* feld, const QString& zeichen);
+
+// For a QLineEdit: an input that would bring in such a character is
+// Invalid, so the line stays as it was; the line edit's inputRejected()
+// then finds the characters in Abgelehnt().
+class CFilter1252 : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& eingabe, int& pos) const override;
+    QString Abgelehnt() const { return m_strAbgelehnt; }
+
+private:
+    mutable QString m_strAbgelehnt;
+};
