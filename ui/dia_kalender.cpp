@@ -1,0 +1,248 @@
+#include "dia_kalender.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "dia_finden.h"
+#include "dia_info.h"
+#include "dia_notiz.h"
+#include "dialogtext.h"
+#include "fehlerrahmen.h"
+#include "fenstervorlagen.h"
+#include "kalender_app.h"
+#include "kalenderdatum.h"
+#include "meldung.h"
+#include "monatskalender.h"
+#include "notizedit.h"
+#include "resource.h"
+#include "ressourcen.h"
+#include "systemmenue.h"
+#include "text1252.h"
+#include "textwandlung.h"
+
+namespace {
+
+constexpr int kTermineTage = 100;
+
+// The calendar offers only the days the core can convert.
+const QDate kErsterTag(datum::kErstesJahr, 1, 1);
+const QDate kLetzterTag(datum::kLetztesJahr, 12, 31);
+
+}  // namespace
+
+CDia_Kalender::CDia_Kalender(QWidget* pParent, Uhr uhr)
+    : QDialog(pParent), m_uhr(std::move(uhr)), m_hIcon(SymbolLaden(IDR_MAINFRAME)) {
+    KalenderVorlageLaden(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    DoDataExchange();
+    NachrichtenVerbinden();
+    OnInitDialog();
+}
+
+int CDia_Kalender::DoModal() {
+    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+void CDia_Kalender::DoDataExchange() {
+    m_ctrlKalender = findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
+    m_editNotiz = findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
+    m_pTag = findChild<QLabel*>(QStringLiteral("IDC_TAG"));
+}
+
+// Every handler runs in the error frame, as the framework runs message
+// handlers.
+void CDia_Kalender::NachrichtenVerbinden() {
+    auto knopf = [this](const char* id) { return findChild<QPushButton*>(QLatin1String(id)); };
+    auto nachricht = [this](void (CDia_Kalender::*handler)()) {
+        return [this, handler] { ImRahmen(this, [this, handler] { (this->*handler)(); }); };
+    };
+
+    // WM_SYSCOMMAND: the stand-in window menu (contextMenuEvent; the Menu
+    // key comes as a context menu from the window system, Shift+F10 not).
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated,
+            this, &CDia_Kalender::KontextmenuePerTastatur);
+    // WM_PAINT, WM_QUERYDRAGICON: the window system draws the icon itself.
+    setWindowIcon(m_hIcon);
+    // MCN_SELECT. After an error the calendar goes back to the day the
+    // editor shows, so that nothing typed next lands on a day not shown.
+    connect(m_ctrlKalender, &CMonatsKalender::TagGewaehlt, this, [this](const QDate& tag) {
+        if (!ImRahmen(this, [this, &tag] { OnMcnSelectKalender(tag); }))
+            m_ctrlKalender->AuswahlSetzen(TagVon(m_notizBuch.m_timeAktuell));
+    });
+    connect(knopf("IDOK"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedOk));
+    connect(knopf("ID_NOTIZ"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedNotiz));
+    connect(knopf("ID_FINDEN"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedFinden));
+    connect(knopf("ID_TERMINE"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedTermine));
+    connect(knopf("IDCANCEL"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedCancel));
+    // ID_HELP has no entry: the button and F1 go on to the application.
+    connect(knopf("ID_HELP"), &QPushButton::clicked, this, [this] { OnCmdMsg(ID_HELP); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { OnCmdMsg(ID_HELP); });
+}
+
+void CDia_Kalender::OnInitDialog() {
+    m_ctrlKalender->BereichSetzen(kErsterTag, kLetzterTag);
+    // A new calendar selects today.
+    m_ctrlKalender->AuswahlSetzen(TagVon(m_uhr()));
+    TagAnzeigen();
+    m_editNotiz->setFocus();
+}
+
+void CDia_Kalender::TagAnzeigen() {
+    const TagesFelder felder = FelderVon(m_ctrlKalender->Auswahl());
+    m_notizBuch.m_timeHeute = HeuteAuffrischen();
+    m_notizBuch.m_pEditor = this;
+    m_notizBuch.m_timeAktuell = datum::AusFeldern(felder);
+    m_strMeldung = text1252::Format("Notiz f\xFCr Tag   %s",
+                                    datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
+    m_pTag->setText(textwandlung::VonKern(m_strMeldung));
+}
+
+// The calendar's today marker follows the clock as well.
+Datumswert CDia_Kalender::HeuteAuffrischen() {
+    const Datumswert jetzt = m_uhr();
+    m_ctrlKalender->HeuteSetzen(TagVon(jetzt));
+    return jetzt;
+}
+
+void CDia_Kalender::OnMcnSelectKalender(const QDate& tag) {
+    m_notizBuch.DatumWechseln(FelderVon(tag));
+    m_strMeldung = text1252::Format("Notiz f\xFCr Tag  %s",
+                                    datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
+    m_pTag->setText(textwandlung::VonKern(m_strMeldung));
+}
+
+void CDia_Kalender::OnBnClickedOk() {
+    OnOK();
+}
+
+void CDia_Kalender::OnBnClickedNotiz() {
+    CDia_Notiz dlgNotiz(this);
+    dlgNotiz.m_strText = TextLesen();
+    dlgNotiz.m_bNurLesen = false;
+
+    const Datumswert tag = m_notizBuch.m_timeAktuell;
+    const std::string strMonat = m_notizBuch.MonatName(tag);
+    const std::string strWochentag = m_notizBuch.WochentagName(tag);
+    m_strMeldung = text1252::Format(
+        "Notiz f\xFCr %02d. %s %d,   %s,   Woche = %s,   Jahrestag = %s", datum::TagDesMonats(tag),
+        strMonat.c_str(), datum::Jahr(tag), strWochentag.c_str(), datum::Format(tag, "%U").c_str(),
+        datum::Format(tag, "%j").c_str());
+    dlgNotiz.m_strTitel = m_strMeldung;
+
+    if (dlgNotiz.DoModal() != IDOK)
+        return;
+    if (g_strDialogText.empty())
+        m_notizBuch.NotizLoeschen(m_notizBuch.m_timeAktuell);
+    TextSetzen(g_strDialogText);
+}
+
+void CDia_Kalender::OnBnClickedFinden() {
+    CDia_Finden dlgFinden(this);
+    if (dlgFinden.DoModal() != IDOK)
+        return;
+    m_strMeldung = m_notizBuch.NotizenFinden();
+
+    CDia_Notiz dlgBericht(this);
+    dlgBericht.m_bNurLesen = true;
+    dlgBericht.m_strText = m_strMeldung;
+    if (!g_strDialogText.empty())
+        m_strMeldung = text1252::Format("Gefundene Notizen mit \"%s\"", g_strDialogText.c_str());
+    else
+        m_strMeldung = "Alle eingegebene Notizen";
+    dlgBericht.m_strTitel = m_strMeldung;
+    dlgBericht.DoModal();
+}
+
+void CDia_Kalender::OnBnClickedTermine() {
+    // "Heute" is the day the report is made, also past midnight.
+    m_notizBuch.m_timeHeute = HeuteAuffrischen();
+    m_strMeldung = m_notizBuch.TermineListe();
+
+    CDia_Notiz dlgBericht(this);
+    dlgBericht.m_bNurLesen = true;
+    dlgBericht.m_strText = m_strMeldung;
+    m_strMeldung = text1252::Format("Termine f\xFCr die n\xE4" "chste %d Tage", kTermineTage);
+    dlgBericht.m_strTitel = m_strMeldung;
+    dlgBericht.DoModal();
+}
+
+void CDia_Kalender::OnBnClickedCancel() {
+    m_strMeldung =
+        "Die eingegebene \xC4nderungen werden nicht gespeichert sein!\n"
+        "M\xF6" "chten Sie wirklich das Programm verlassen ohne \xC4nderungen zu speichern?";
+    if (FrageJaNein(this, m_strMeldung) == IDYES)
+        OnCancel();
+}
+
+void CDia_Kalender::OnOK() {
+    QDialog::accept();
+}
+
+void CDia_Kalender::OnCancel() {
+    QDialog::reject();
+}
+
+void CDia_Kalender::reject() {
+    ImRahmen(this, [this] { OnBnClickedCancel(); });
+}
+
+void CDia_Kalender::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
+    if (systemmenue::Befehl(nID) == IDM_ABOUTBOX) {
+        CDia_Info dlgAbout(this);
+        dlgAbout.DoModal();
+        return;
+    }
+    systemmenue::Ausfuehren(this, nID);
+}
+
+bool CDia_Kalender::OnCmdMsg(unsigned nID) {
+    if (nID < 0x8000 || nID > 0xEFFF)
+        return false;
+    auto* pApp = qobject_cast<CKalenderApp*>(QCoreApplication::instance());
+    return pApp != nullptr && pApp->OnCmdMsg(nID);
+}
+
+// The free area (and the label on it) offers the window menu; the controls
+// keep their own context menus or none.
+void CDia_Kalender::contextMenuEvent(QContextMenuEvent* e) {
+    if (e->reason() == QContextMenuEvent::Mouse) {
+        QWidget* pUnter = childAt(e->pos());
+        if (pUnter != nullptr && pUnter != m_pTag) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+    SystemmenueZeigen(e->globalPos());
+}
+
+void CDia_Kalender::SystemmenueZeigen(const QPoint& global) {
+    const auto nID = systemmenue::Waehlen(this, global, StringLaden(IDS_ABOUTBOX), IDM_ABOUTBOX);
+    if (nID)
+        ImRahmen(this, [this, nID] { OnSysCommand(*nID, 0); });
+}
+
+// Shift+F10 asks the focused control for its context menu, as the Menu key
+// does; controls without one pass it on to the window.
+void CDia_Kalender::KontextmenuePerTastatur() {
+    QWidget* pZiel = focusWidget() != nullptr ? focusWidget() : this;
+    const QRect cursor = pZiel->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint pos = cursor.isValid() ? cursor.center() : pZiel->rect().center();
+    QContextMenuEvent ereignis(QContextMenuEvent::Keyboard, pos, pZiel->mapToGlobal(pos));
+    QApplication::sendEvent(pZiel, &ereignis);
+}
+
+std::string CDia_Kalender::TextLesen() const {
+    return m_editNotiz->KernText();
+}
+
+void CDia_Kalender::TextSetzen(const std::string& text) {
+    m_editNotiz->KernTextSetzen(text);
+}

@@ -1,0 +1,54 @@
+#include "kalender_app.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "dia_kalender.h"
+#include "hilfefenster.h"
+#include "resource.h"
+#include "ressourcen.h"
+
+CKalenderApp::CKalenderApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Dorvane"));
+    setWindowIcon(SymbolLaden(IDR_MAINFRAME));
+
+    // Qt's own texts (message-box buttons, context menus) in German too.
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    auto* pQtTexte = new QTranslator(this);
+    if (pQtTexte->load(deutsch, QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(pQtTexte);
+}
+
+CKalenderApp::~CKalenderApp() {
+    delete m_pHilfe;  // only left when it had no owner
+}
+
+bool CKalenderApp::InitInstance() {
+    CDia_Kalender dlg;
+    dlg.DoModal();
+    return false;
+}
+
+bool CKalenderApp::OnCmdMsg(unsigned nID) {
+    if (nID == ID_HELP) {
+        OnHelp();
+        return true;
+    }
+    return false;
+}
+
+void CKalenderApp::OnHelp() {
+    if (m_pHilfe == nullptr) {
+        // Owned by the modal window in front, so that it is not blocked.
+        QWidget* pVorne = activeModalWidget();
+        if (pVorne == nullptr)
+            pVorne = activeWindow();
+        m_pHilfe = new CHilfeFenster(pVorne);
+    }
+    m_pHilfe->show();
+    m_pHilfe->raise();
+    m_pHilfe->activateWindow();
+}

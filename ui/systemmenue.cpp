@@ -1,0 +1,79 @@
+#include "systemmenue.h"
+
+#include <QMenu>
+#include <QWidget>
+#include <QWindow>
+
+namespace systemmenue {
+
+namespace {
+
+bool Veraenderlich(const QWidget* pFenster) {
+    return pFenster->minimumSize() != pFenster->maximumSize();
+}
+
+}  // namespace
+
+std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global,
+                                const QString& strZusatz, unsigned nZusatzID) {
+    const Qt::WindowFlags flags = pFenster->windowFlags();
+    const bool bMinimiert = pFenster->isMinimized();
+    const bool bMaximiert = pFenster->isMaximized();
+
+    QMenu menu(pFenster);
+    menu.setObjectName(QStringLiteral("Systemmenue"));
+    auto eintrag = [&menu](const QString& text, unsigned nID, bool bAktiv) {
+        QAction* pAktion = menu.addAction(text);
+        pAktion->setData(nID);
+        pAktion->setEnabled(bAktiv);
+        return pAktion;
+    };
+    eintrag(QStringLiteral("Wiederherstellen"), SC_RESTORE, bMinimiert || bMaximiert);
+    eintrag(QStringLiteral("Verschieben"), SC_MOVE, !bMaximiert);
+    eintrag(QStringLiteral("Größe ändern"), SC_SIZE, Veraenderlich(pFenster) && !bMaximiert);
+    eintrag(QStringLiteral("Minimieren"), SC_MINIMIZE,
+            flags.testFlag(Qt::WindowMinimizeButtonHint) && !bMinimiert);
+    eintrag(QStringLiteral("Maximieren"), SC_MAXIMIZE,
+            flags.testFlag(Qt::WindowMaximizeButtonHint) && Veraenderlich(pFenster) && !bMaximiert);
+    menu.addSeparator();
+    menu.setDefaultAction(eintrag(QStringLiteral("Schließen\tAlt+F4"), SC_CLOSE, true));
+    if (!strZusatz.isEmpty()) {
+        menu.addSeparator();
+        eintrag(strZusatz, nZusatzID, true);
+    }
+
+    const QAction* pGewaehlt = menu.exec(global);
+    if (pGewaehlt == nullptr)
+        return std::nullopt;
+    return pGewaehlt->data().toUInt();
+}
+
+void Ausfuehren(QWidget* pFenster, unsigned nID) {
+    switch (Befehl(nID)) {
+    case SC_CLOSE:
+        pFenster->close();
+        break;
+    case SC_MINIMIZE:
+        pFenster->showMinimized();
+        break;
+    case SC_MAXIMIZE:
+        if (Veraenderlich(pFenster))
+            pFenster->showMaximized();
+        break;
+    case SC_RESTORE:
+        pFenster->showNormal();
+        break;
+    case SC_MOVE:
+        if (QWindow* pWindow = pFenster->windowHandle())
+            pWindow->startSystemMove();
+        break;
+    case SC_SIZE:
+        if (QWindow* pWindow = pFenster->windowHandle(); pWindow && Veraenderlich(pFenster))
+            pWindow->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace systemmenue
