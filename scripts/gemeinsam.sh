@@ -7,8 +7,10 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
             qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
             fonts-dejavu-core)
-# What the tests and benchmarks need besides.
-PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev)
+# What the tests and benchmarks need besides: GoogleTest, Google Benchmark,
+# the desktop-file and AppStream validators, dpkg-shlibdeps for the package.
+PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
+             desktop-file-utils appstream dpkg-dev file)
 
 # Installs the Debian packages named that are not installed yet.
 pakete_sicherstellen() {
