@@ -11,6 +11,8 @@ PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
 # the desktop-file and AppStream validators, dpkg-shlibdeps for the package.
 PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
              desktop-file-utils appstream dpkg-dev file)
+# The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
+PAKETE_FUZZ=(clang libclang-rt-14-dev)
 
 # Installs the Debian packages named that are not installed yet.
 pakete_sicherstellen() {
