@@ -1,8 +1,6 @@
 // The search report: every committed note containing the term, in date order.
 
-#include <algorithm>
-#include <vector>
-
+#include "berichtstage.h"
 #include "dialogtext.h"
 #include "notizbuch.h"
 #include "text1252.h"
@@ -11,20 +9,7 @@ std::string CNotizBuch::NotizenFinden() {
     text1252::KleinInPlace(g_strDialogText);
     const text1252::KleinSucher begriff(g_strDialogText);
 
-    std::vector<Datumswert> tage;
-    for (auto eintrag = m_mapNotiz.begin(); eintrag != m_mapNotiz.end(); ++eintrag) {
-        const auto& [schluessel, text] = *eintrag;
-        // The notes lie scattered over the heap: fetch the next one while
-        // this one is searched, or the walk waits on memory most of the time.
-        if (const auto naechste = std::next(eintrag); naechste != m_mapNotiz.end())
-            __builtin_prefetch(naechste->second.data());
-        if (begriff.Finden(text) < 0) continue;
-        const auto datum = m_mapDatum.find(schluessel);
-        if (datum == m_mapDatum.end()) continue;
-        tage.push_back(datum->second);
-    }
-    // by date value: a key's text order is not the calendar's
-    std::stable_sort(tage.begin(), tage.end());
+    const std::vector<Datumswert> tage = TageMitMuster(m_mapNotiz, m_mapDatum, begriff);
 
     std::string bericht;
     for (const Datumswert tag : tage) {

@@ -1,8 +1,6 @@
 // The appointment report: the "[TERMIN]" lines of today and the next 100 days.
 
-#include <algorithm>
-#include <vector>
-
+#include "berichtstage.h"
 #include "notizbuch.h"
 #include "text1252.h"
 
@@ -23,16 +21,9 @@ std::string Tagesspalte(std::int64_t tage) {
 }  // namespace
 
 std::string CNotizBuch::TermineListe() {
-    const text1252::KleinSucher marke("[TERMIN]");
+    static const text1252::KleinSucher marke("[TERMIN]");
 
-    std::vector<Datumswert> tage;
-    for (const auto& [schluessel, text] : m_mapNotiz) {
-        const auto datum = m_mapDatum.find(schluessel);
-        if (datum == m_mapDatum.end()) continue;
-        if (marke.Finden(text) < 0) continue;
-        tage.push_back(datum->second);
-    }
-    std::stable_sort(tage.begin(), tage.end());
+    const std::vector<Datumswert> tage = TageMitMuster(m_mapNotiz, m_mapDatum, marke);
 
     std::string bericht;
     for (const Datumswert tag : tage) {
