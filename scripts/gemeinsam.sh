@@ -40,7 +40,11 @@ pakete_sicherstellen() {
   "${als[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
 }
 
-# konfigurieren DIR [cmake options...]: configure a build tree in DIR.
+# The main build in build/: the program, its tests and benchmarks.
+HAUPTBAU=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_UI=ON -DDORVANE_BENCH=ON -DBUILD_TESTING=ON)
+
+# konfigurieren DIR [cmake options...]: configure a build tree in DIR. Name
+# every option that matters: a tree configured by hand keeps its cache.
 konfigurieren() {
   local dir=$1; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
