@@ -1,18 +1,29 @@
 #include "berichtstage.h"
 
 #include <algorithm>
-#include <iterator>
+
+#include "text1252.h"
+
+namespace {
+
+constexpr std::ptrdiff_t kVoraus = 4;  // notes
+constexpr std::size_t kCachezeile = 64;
+
+}  // namespace
 
 std::vector<Datumswert> TageMitMuster(
-    const std::unordered_map<std::string, std::string>& notizen,
-    const std::unordered_map<std::string, Datumswert>& daten,
+    const CSchluesselMap<std::string>& notizen,
+    const CSchluesselMap<Datumswert>& daten,
     const text1252::KleinSucher& muster) {
     std::vector<Datumswert> tage;
     for (auto eintrag = notizen.begin(); eintrag != notizen.end(); ++eintrag) {
-        // The notes lie scattered over the heap: fetch the next one while
-        // this one is searched, or the walk waits on memory most of the time.
-        if (const auto naechste = std::next(eintrag); naechste != notizen.end())
-            __builtin_prefetch(naechste->second.data());
+        // The texts lie on the heap: fetch a few ahead while this one is
+        // searched, or the walk waits on memory most of the time.
+        if (notizen.end() - eintrag > kVoraus) {
+            const std::string& spaeter = eintrag[kVoraus].second;
+            for (std::size_t i = 0; i < spaeter.size(); i += kCachezeile)
+                __builtin_prefetch(spaeter.data() + i);
+        }
         if (muster.Finden(eintrag->second) < 0) continue;
         const auto datum = daten.find(eintrag->first);
         if (datum == daten.end()) continue;
@@ -20,4 +31,11 @@ std::vector<Datumswert> TageMitMuster(
     }
     std::stable_sort(tage.begin(), tage.end());
     return tage;
+}
+
+Tageskopf KopfVon(Datumswert tag) {
+    const auto z = datum::Zerlegen(tag);
+    if (!z) return {};
+    return {z->tag, text1252::Links(datum::MonatName(z->monat), 3), z->jahr,
+            text1252::Links(datum::WochentagName(z->wochentag), 4)};
 }

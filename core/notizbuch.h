@@ -7,18 +7,18 @@
 // change of day, so the reports do not see it before then.
 
 #include <string>
-#include <unordered_map>
 
 #include "datum.h"
 #include "notizeditor.h"
+#include "schluesselmap.h"
 
 class CNotizBuch {
 public:
     std::string m_strPuffer;        // scratch for names and reports
     Datumswert m_timeAktuell = 0;   // the day the editor shows
     Datumswert m_timeHeute = 0;     // "now" of the appointment report
-    std::unordered_map<std::string, Datumswert> m_mapDatum;   // key -> day
-    std::unordered_map<std::string, std::string> m_mapNotiz;  // key -> text
+    CSchluesselMap<Datumswert> m_mapDatum;    // key -> day
+    CSchluesselMap<std::string> m_mapNotiz;   // key -> text
     CNotizEditor* m_pEditor = nullptr;                         // not owned
 
     // Files the editor's text under the current day (an empty text removes

@@ -15,11 +15,10 @@ std::string CNotizBuch::NotizenFinden() {
     for (const Datumswert tag : tage) {
         const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
         if (notiz == m_mapNotiz.end()) continue;
-        const std::string monat = text1252::Links(MonatName(tag), 3);
-        const std::string wochentag = text1252::Links(WochentagName(tag), 4);
+        const Tageskopf kopf = KopfVon(tag);
         m_strPuffer = text1252::Format("==========\tNotiz f\xFCr %02d. %s %d, %s\t==========\r\n",
-                                       datum::TagDesMonats(tag), monat.c_str(),
-                                       datum::Jahr(tag), wochentag.c_str());
+                                       kopf.tag, kopf.monat.c_str(), kopf.jahr,
+                                       kopf.wochentag.c_str());
         // appended, not formatted with %s, so a NUL byte cannot cut the note short
         m_strPuffer += notiz->second;
         m_strPuffer += "\r\n";

@@ -27,22 +27,21 @@ std::string CNotizBuch::TermineListe() {
 
     std::string bericht;
     for (const Datumswert tag : tage) {
+        // Whole calendar days, not elapsed seconds: midnight start-ups and
+        // daylight-saving changes must not shift the labels.
+        const auto abstand = datum::Kalendertage(m_timeHeute, tag);
+        if (!abstand || *abstand < 0 || *abstand > kFensterTage) continue;
+
         const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
         if (notiz == m_mapNotiz.end()) continue;
         const std::string& text = notiz->second;
         std::ptrdiff_t m = marke.Finden(text);
         if (m < 0) continue;
 
-        // Whole calendar days, not elapsed seconds: midnight start-ups and
-        // daylight-saving changes must not shift the labels.
-        const auto abstand = datum::Kalendertage(m_timeHeute, tag);
-        if (!abstand || *abstand < 0 || *abstand > kFensterTage) continue;
-
-        const std::string monat = text1252::Links(MonatName(tag), 3);
-        const std::string wochentag = text1252::Links(WochentagName(tag), 4);
+        const Tageskopf kopf = KopfVon(tag);
         const std::string zeilenanfang =
-            text1252::Format("%02d. %s\t%d\t%s\t", datum::TagDesMonats(tag), monat.c_str(),
-                             datum::Jahr(tag), wochentag.c_str()) +
+            text1252::Format("%02d. %s\t%d\t%s\t", kopf.tag, kopf.monat.c_str(), kopf.jahr,
+                             kopf.wochentag.c_str()) +
             Tagesspalte(*abstand);
 
         while (m >= 0) {

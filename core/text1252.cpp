@@ -1,9 +1,14 @@
 #include "text1252.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace text1252 {
 namespace {
@@ -67,31 +72,63 @@ std::ptrdiff_t Finden(std::string_view text, std::string_view muster,
 
 namespace {
 
-// The bytes whose small letter is `klein` (itself among them).
-std::string Schreibweisen(char klein) {
-    std::string r;
+// Both spellings of a small letter (its capital, where it has one).
+void Schreibweisen(char klein, char (&schreibweisen)[2]) {
+    schreibweisen[0] = schreibweisen[1] = klein;
     for (int c = 0; c < 256; ++c)
-        if (Klein(static_cast<char>(c)) == klein) r += static_cast<char>(c);
-    return r;
+        if (static_cast<char>(c) != klein && Klein(static_cast<char>(c)) == klein)
+            schreibweisen[1] = static_cast<char>(c);
 }
 
-std::size_t Paar(char a, char b) {
-    return static_cast<std::size_t>(static_cast<unsigned char>(a)) << 8 |
-           static_cast<unsigned char>(b);
+// Sixteen bytes side by side (SSE2 on x86-64, NEON on ARM).
+using Block = unsigned char __attribute__((vector_size(16)));
+
+Block Laden(const char* p) {
+    Block b;
+    std::memcpy(&b, p, sizeof b);
+    return b;
+}
+
+Block Fuellen(char c) {
+    Block b;
+    for (auto i = 0u; i < sizeof b; ++i) b[i] = static_cast<unsigned char>(c);
+    return b;
+}
+
+// One bit for each byte of the block that is not zero.
+unsigned Maske(Block b) {
+#if defined(__SSE2__)
+    __m128i v;
+    std::memcpy(&v, &b, sizeof v);
+    return static_cast<unsigned>(_mm_movemask_epi8(v));
+#else
+    unsigned maske = 0;
+    for (auto i = 0u; i < sizeof b; ++i) maske |= (b[i] != 0 ? 1u : 0u) << i;
+    return maske;
+#endif
+}
+
+// How often a small letter turns up in German text, roughly; the search
+// looks first for the pattern's two rarest bytes.
+int Haeufigkeit(char c) {
+    static constexpr std::string_view kHaeufige = " enisratdhulcgmobwfkz";
+    const auto rang = kHaeufige.find(c);
+    return rang == std::string_view::npos ? 0 : static_cast<int>(kHaeufige.size() - rang);
 }
 
 }  // namespace
 
 KleinSucher::KleinSucher(std::string_view muster) : m_muster(Klein(muster)) {
     const std::size_t m = m_muster.size();
-    if (m < 2) return;
-    m_sprung.assign(1u << 16, static_cast<std::uint8_t>(std::min<std::size_t>(m - 1, 255)));
-    // later pairs overwrite earlier ones: the last occurrence decides
-    for (std::size_t i = 0; i + 1 < m; ++i) {
-        const auto sprung = static_cast<std::uint8_t>(std::min<std::size_t>(m - 2 - i, 255));
-        for (char a : Schreibweisen(m_muster[i]))
-            for (char b : Schreibweisen(m_muster[i + 1])) m_sprung[Paar(a, b)] = sprung;
-    }
+    if (m == 0) return;
+    for (std::size_t i = 1; i < m; ++i)
+        if (Haeufigkeit(m_muster[i]) < Haeufigkeit(m_muster[m_stelle[0]])) m_stelle[0] = i;
+    m_stelle[1] = m_stelle[0] == 0 ? m - 1 : 0;
+    for (std::size_t i = 0; i < m; ++i)
+        if (i != m_stelle[0] && Haeufigkeit(m_muster[i]) < Haeufigkeit(m_muster[m_stelle[1]]))
+            m_stelle[1] = i;
+    Schreibweisen(m_muster[m_stelle[0]], m_erstes);
+    Schreibweisen(m_muster[m_stelle[1]], m_letztes);
 }
 
 bool KleinSucher::PasstAn(const char* stelle) const noexcept {
@@ -103,22 +140,26 @@ bool KleinSucher::PasstAn(const char* stelle) const noexcept {
 std::ptrdiff_t KleinSucher::Finden(std::string_view text, std::ptrdiff_t ab) const noexcept {
     if (ab < 0 || static_cast<std::size_t>(ab) > text.size()) return -1;
     const std::size_t m = m_muster.size();
+    if (m == 0) return ab;
+    if (m > text.size()) return -1;
     const char* const daten = text.data();
-    if (m < 2) {
-        if (m == 0) return ab;
-        for (std::size_t pos = static_cast<std::size_t>(ab); pos < text.size(); ++pos)
-            if (Klein(daten[pos]) == m_muster[0]) return static_cast<std::ptrdiff_t>(pos);
-        return -1;
-    }
-    for (std::size_t pos = static_cast<std::size_t>(ab); pos + m <= text.size();) {
-        const std::uint8_t sprung = m_sprung[Paar(daten[pos + m - 2], daten[pos + m - 1])];
-        if (sprung != 0) {
-            pos += sprung;
-        } else {
-            if (PasstAn(daten + pos)) return static_cast<std::ptrdiff_t>(pos);
-            ++pos;
+    const std::size_t letzteStelle = text.size() - m;  // last place the pattern can start
+    std::size_t pos = static_cast<std::size_t>(ab);
+
+    const Block erstes0 = Fuellen(m_erstes[0]), erstes1 = Fuellen(m_erstes[1]);
+    const Block letztes0 = Fuellen(m_letztes[0]), letztes1 = Fuellen(m_letztes[1]);
+    for (; pos + sizeof(Block) - 1 <= letzteStelle; pos += sizeof(Block)) {
+        const Block vorn = Laden(daten + pos + m_stelle[0]);
+        const Block hinten = Laden(daten + pos + m_stelle[1]);
+        const Block treffer = (Block)((vorn == erstes0) | (vorn == erstes1)) &
+                              (Block)((hinten == letztes0) | (hinten == letztes1));
+        for (unsigned maske = Maske(treffer); maske != 0; maske &= maske - 1) {
+            const std::size_t i = static_cast<std::size_t>(__builtin_ctz(maske));
+            if (PasstAn(daten + pos + i)) return static_cast<std::ptrdiff_t>(pos + i);
         }
     }
+    for (; pos <= letzteStelle; ++pos)
+        if (PasstAn(daten + pos)) return static_cast<std::ptrdiff_t>(pos);
     return -1;
 }
 

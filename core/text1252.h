@@ -3,11 +3,9 @@
 // Lower-casing keeps the length, so positions found in a lower-case copy
 // hold in the text it was made from.
 
-#include <cstdint>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace text1252 {
 
@@ -33,8 +31,8 @@ std::ptrdiff_t Finden(std::string_view text, std::string_view muster,
 
 // Finds a pattern regardless of case: the same positions as searching the
 // lower-case pattern in a lower-case copy of the text, without making the
-// copy. Horspool over byte pairs, so common letters still allow long jumps.
-// Build it once per report: its table is 64 KiB.
+// copy. It looks at 16 places at once for the pattern's first and last byte
+// (in either case) and compares the rest only where both fit.
 class KleinSucher {
 public:
     explicit KleinSucher(std::string_view muster);
@@ -44,9 +42,10 @@ public:
 private:
     bool PasstAn(const char* stelle) const noexcept;
 
-    std::string m_muster;  // lower case
-    // jump by the text's last two bytes under the pattern, in any case
-    std::vector<std::uint8_t> m_sprung;
+    std::string m_muster;      // lower case
+    std::size_t m_stelle[2] = {};  // where its two rarest bytes stand
+    char m_erstes[2] = {};         // the first of them in both spellings
+    char m_letztes[2] = {};        // likewise the second
 };
 
 // printf-style formatting into a new string.

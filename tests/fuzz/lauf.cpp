@@ -1,7 +1,6 @@
 #include "lauf.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "dialogtext.h"
 #include "fehler.h"
@@ -45,8 +44,8 @@ modell::Kalendertag AlsTag(const TagesFelder& f) { return {f.jahr, f.monat, f.ta
 }  // namespace
 
 struct Lauf::Stand {
-    std::unordered_map<std::string, Datumswert> datum;
-    std::unordered_map<std::string, std::string> notiz;
+    decltype(CNotizBuch::m_mapDatum) datum;
+    decltype(CNotizBuch::m_mapNotiz) notiz;
     Datumswert aktuell, heute;
     std::string editor;
     bool operator==(const Stand&) const = default;

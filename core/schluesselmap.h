@@ -1,0 +1,102 @@
+#pragma once
+// The note store's maps: text keys, entries side by side in one vector and
+// found through a hash index. The reports walk every note; over contiguous
+// entries that walk runs at memory speed, where a node-based map waits on
+// memory for each node in turn. The order of a walk carries no meaning.
+
+#include <cstddef>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+template <class Wert>
+class CSchluesselMap {
+public:
+    using value_type = std::pair<std::string, Wert>;
+    using const_iterator = typename std::vector<value_type>::const_iterator;
+
+    CSchluesselMap() = default;
+    CSchluesselMap(std::initializer_list<value_type> eintraege) {
+        for (const auto& [schluessel, wert] : eintraege) insert_or_assign(schluessel, wert);
+    }
+
+    const_iterator begin() const noexcept { return m_eintraege.begin(); }
+    const_iterator end() const noexcept { return m_eintraege.end(); }
+    std::size_t size() const noexcept { return m_eintraege.size(); }
+    bool empty() const noexcept { return m_eintraege.empty(); }
+
+    const_iterator find(const std::string& schluessel) const {
+        const auto platz = m_index.find(schluessel);
+        return platz == m_index.end() ? end() : begin() + platz->second;
+    }
+    bool contains(const std::string& schluessel) const { return m_index.count(schluessel) != 0; }
+    std::size_t count(const std::string& schluessel) const { return m_index.count(schluessel); }
+
+    const Wert& at(const std::string& schluessel) const {
+        const auto eintrag = find(schluessel);
+        if (eintrag == end()) throw std::out_of_range("CSchluesselMap::at: " + schluessel);
+        return eintrag->second;
+    }
+
+    // Inserts a default value for a new key.
+    Wert& operator[](const std::string& schluessel) {
+        return m_eintraege[Platz(schluessel).first].second;
+    }
+
+    // Either everything happens or, when memory runs out, nothing.
+    std::pair<const_iterator, bool> insert_or_assign(const std::string& schluessel, Wert wert) {
+        const auto [platz, neu] = Platz(schluessel);
+        m_eintraege[platz].second = std::move(wert);
+        return {begin() + platz, neu};
+    }
+
+    // The last entry moves into the gap.
+    std::size_t erase(const std::string& schluessel) {
+        const auto platz = m_index.find(schluessel);
+        if (platz == m_index.end()) return 0;
+        const std::size_t luecke = platz->second;
+        m_index.erase(platz);
+        if (luecke + 1 != m_eintraege.size()) {
+            m_eintraege[luecke] = std::move(m_eintraege.back());
+            m_index[m_eintraege[luecke].first] = luecke;  // present: no allocation
+        }
+        m_eintraege.pop_back();
+        return 1;
+    }
+
+    void clear() noexcept {
+        m_eintraege.clear();
+        m_index.clear();
+    }
+
+    // The same keys with the same values, in whatever order.
+    friend bool operator==(const CSchluesselMap& a, const CSchluesselMap& b) {
+        if (a.size() != b.size()) return false;
+        for (const auto& [schluessel, wert] : a) {
+            const auto anderer = b.find(schluessel);
+            if (anderer == b.end() || !(anderer->second == wert)) return false;
+        }
+        return true;
+    }
+
+private:
+    // The place of the key's entry, made with a default value if new.
+    std::pair<std::size_t, bool> Platz(const std::string& schluessel) {
+        const auto [platz, neu] = m_index.try_emplace(schluessel, m_eintraege.size());
+        if (neu) {
+            try {
+                m_eintraege.emplace_back(schluessel, Wert());
+            } catch (...) {
+                m_index.erase(platz);
+                throw;
+            }
+        }
+        return {platz->second, neu};
+    }
+
+    std::vector<value_type> m_eintraege;
+    std::unordered_map<std::string, std::size_t> m_index;  // key -> place in m_eintraege
+};
