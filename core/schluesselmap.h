@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -64,6 +65,7 @@ public:
             m_index[m_eintraege[luecke].first] = luecke;  // present: no allocation
         }
         m_eintraege.pop_back();
+        Schrumpfen();
         return 1;
     }
 
@@ -83,6 +85,18 @@ public:
     }
 
 private:
+    // Gives memory back once three quarters of the room stand empty, so a
+    // store whose notes were removed shrinks again. Failing that, it keeps
+    // the room it has.
+    void Schrumpfen() noexcept {
+        if (m_eintraege.size() * 4 >= m_eintraege.capacity() || m_eintraege.capacity() < 64) return;
+        try {
+            m_eintraege.shrink_to_fit();
+            m_index.rehash(0);
+        } catch (const std::bad_alloc&) {
+        }
+    }
+
     // The place of the key's entry, made with a default value if new.
     std::pair<std::size_t, bool> Platz(const std::string& schluessel) {
         const auto [platz, neu] = m_index.try_emplace(schluessel, m_eintraege.size());

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "dialogtext.h"
 #include "resource.h"
@@ -12,6 +13,9 @@
 CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent) {
     FindenVorlageLaden(this);
     m_editSuche = findChild<QLineEdit*>("IDC_SUCHE");
+    // No limit of its own: Qt's default of 32767 characters would cut a
+    // longer paste short without a word and search for the rest.
+    m_editSuche->setMaxLength(std::numeric_limits<int>::max());
     m_filter = new CFilter1252(m_editSuche);
     m_editSuche->setValidator(m_filter);
     NachrichtenVerbinden();

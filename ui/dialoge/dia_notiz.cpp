@@ -32,7 +32,8 @@ void CDia_Notiz::OnInitDialog() {
     m_editNotiz->NurLesenSetzen(m_bNurLesen);
     m_btnLeeren->setEnabled(!m_bNurLesen);
     m_editNotiz->KernTextSetzen(m_strText);
-    g_strDialogText.clear();
+    // Emptied with its memory: a report handed back can be megabytes large.
+    std::string().swap(g_strDialogText);
     FenstertitelSetzen(this, textwandlung::VonKern(m_strTitel));
     m_editNotiz->setFocus();
 }
