@@ -1,26 +1,15 @@
 #include "testhilfen.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "monatskalender.h"
 #include "notizedit.h"
-
-namespace {
-
-void Schliessen(QWidget* pFenster) {
-    if (auto* pDialog = qobject_cast<QDialog*>(pFenster))
-        pDialog->done(0);
-    else
-        pFenster->close();
-}
-
-}  // namespace
 
 ModalFolge::ModalFolge(QWidget* pAusser) : m_pAusser(pAusser) {
     connect(&m_takt, &QTimer::timeout, this, &ModalFolge::Pruefen);
@@ -39,16 +28,22 @@ void ModalFolge::Pruefen() {
     if (pFenster == nullptr || pFenster == m_pAusser || pFenster == m_pLetztes || !pFenster->isVisible())
         return;
     m_pLetztes = pFenster;
+    auto schliessen = [](QWidget* p) {
+        if (auto* pDialog = qobject_cast<QDialog*>(p))
+            pDialog->done(0);
+        else
+            p->close();
+    };
     if (m_antworten.empty()) {
         QTest::qFail(qPrintable("unexpected window \"" + pFenster->windowTitle() + '"'), __FILE__, __LINE__);
-        Schliessen(pFenster);
+        schliessen(pFenster);
         return;
     }
     const Antwort antwort = std::move(m_antworten.front());
     m_antworten.pop_front();
     antwort(pFenster);
     if (QTest::currentTestFailed() && m_pLetztes && m_pLetztes->isVisible())
-        Schliessen(m_pLetztes);
+        schliessen(m_pLetztes);
 }
 
 void Tippen(QWidget* pZiel, const QString& text) {
@@ -75,10 +70,8 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
     auto* pMenu = qobject_cast<QMenu*>(pMenue);
     QVERIFY(pMenu != nullptr);
     for (QAction* pAktion : pMenu->actions()) {
-        if (pAktion->text().startsWith(textAnfang)) {
-            QTest::mouseClick(pMenu, Qt::LeftButton, {}, pMenu->actionGeometry(pAktion).center());
-            return;
-        }
+        if (pAktion->text().startsWith(textAnfang))
+            return QTest::mouseClick(pMenu, Qt::LeftButton, {}, pMenu->actionGeometry(pAktion).center());
     }
     QFAIL(qPrintable("no menu entry " + textAnfang));
 }
@@ -96,21 +89,11 @@ void Testfenster::Zeigen() {
     QVERIFY(QTest::qWaitForWindowActive(&m_dlg));
 }
 
-CNotizEdit* Testfenster::Editor() {
-    return m_dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
-}
-
-CMonatsKalender* Testfenster::Kalender() {
-    return m_dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
-}
-
-QString Testfenster::Tag() {
-    return m_dlg.findChild<QLabel*>(QStringLiteral("IDC_TAG"))->text();
-}
-
-void Testfenster::Tippen(const QString& text) {
-    ::Tippen(Editor(), text);
-}
+CNotizEdit* Testfenster::Editor() { return m_dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")); }
+CMonatsKalender* Testfenster::Kalender() { return m_dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER")); }
+QString Testfenster::Tag() { return m_dlg.findChild<QLabel*>(QStringLiteral("IDC_TAG"))->text(); }
+void Testfenster::Tippen(const QString& text) { ::Tippen(Editor(), text); }
+void Testfenster::Rechtsklick(const QPoint& pos) { QTest::mouseClick(m_dlg.windowHandle(), Qt::RightButton, {}, pos); }
 
 void Testfenster::MitMausWaehlen(const QDate& tag) {
     CMonatsKalender* pKalender = Kalender();
@@ -122,10 +105,6 @@ void Testfenster::MitMausWaehlen(const QDate& tag) {
     const QRect zelle = pKalender->TagRechteck(tag);
     QVERIFY2(zelle.isValid(), qPrintable(tag.toString(Qt::ISODate) + " is not on show"));
     QTest::mouseClick(pKalender, Qt::LeftButton, {}, zelle.center());
-}
-
-void Testfenster::Rechtsklick(const QPoint& pos) {
-    QTest::mouseClick(m_dlg.windowHandle(), Qt::RightButton, {}, pos);
 }
 
 void Testfenster::NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen,
@@ -148,7 +127,7 @@ void Testfenster::Bericht(const QString* begriff, QString& titel, std::string& b
     folge.Dann([&](QWidget* pBericht) {
         auto* pText = pBericht->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
         QVERIFY(pText->isReadOnly());
-        titel = pBericht->windowTitle();
+        titel = pBericht->windowHandle()->title();  // as shown, not as set
         bericht = pText->KernText();
         Klicken(pBericht, "IDOK");
     });
