@@ -4,35 +4,19 @@
 
 #include "dialogtext.h"
 #include "fehler.h"
+#include "maskierung.h"
 
 namespace fuzz {
 namespace {
 
-// A text for a message: printable ASCII as is, other bytes as \xHH, cut
-// after 300 bytes.
-std::string Zeigen(std::string_view text) {
-    static constexpr char kZiffern[] = "0123456789abcdef";
-    std::string s = "\"";
-    for (char c : text.substr(0, 300)) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && b != '\\' && b != '"') {
-            s += c;
-        } else {
-            s += "\\x";
-            s += kZiffern[b >> 4];
-            s += kZiffern[b & 15];
-        }
-    }
-    s += text.size() > 300 ? "\"... (" + std::to_string(text.size()) + " bytes)" : "\"";
-    return s;
-}
-
+// Both texts from shortly before the first byte they differ in.
 std::string Unterschied(std::string_view ist, std::string_view soll) {
-    const auto [i, s] = std::mismatch(ist.begin(), ist.end(), soll.begin(), soll.end());
-    const std::size_t ab = static_cast<std::size_t>(i - ist.begin());
+    const std::size_t ab = static_cast<std::size_t>(
+        std::mismatch(ist.begin(), ist.end(), soll.begin(), soll.end()).first - ist.begin());
     const std::size_t vorne = ab > 40 ? ab - 40 : 0;
-    return "first difference at byte " + std::to_string(ab) + "\n  got:      " +
-           Zeigen(ist.substr(vorne)) + "\n  expected: " + Zeigen(soll.substr(vorne));
+    return "first difference at byte " + std::to_string(ab) + "\n  got:      \"" +
+           szenario::Maskieren(ist.substr(vorne, 300)) + "\"\n  expected: \"" +
+           szenario::Maskieren(soll.substr(vorne, 300)) + "\"";
 }
 
 std::string Felder(const TagesFelder& f) {
@@ -40,6 +24,10 @@ std::string Felder(const TagesFelder& f) {
 }
 
 modell::Kalendertag AlsTag(const TagesFelder& f) { return {f.jahr, f.monat, f.tag}; }
+
+std::optional<Datumswert> ErwarteterWert(const TagesFelder& f) {
+    return modell::Gueltig(AlsTag(f)) ? modell::ErsterMoment(AlsTag(f)) : std::nullopt;
+}
 
 }  // namespace
 
@@ -66,14 +54,12 @@ Befehl Lauf::Aufloesen(const Befehl& befehl) const {
         b.text = m_editorText + befehl.text;
     } else if (b.art == Art::FindenAus) {
         b.art = Art::Finden;
-        b.text.clear();
         if (!m_notizen.empty()) {
             const std::string& text =
                 std::next(m_notizen.begin(), befehl.notiz % m_notizen.size())->second.text;
             b.text = text.substr(std::min<std::size_t>(befehl.ab, text.size()), befehl.laenge);
             if (befehl.gross % 2) b.text = modell::Gross(b.text);
         }
-        b.notiz = b.ab = b.laenge = b.gross = 0;
     }
     return b;
 }
@@ -87,11 +73,33 @@ void Lauf::Ausfuehren(const Befehl& befehl) {
             m_editor.TextSetzen(b.text);
             m_editorText = b.text;
             break;
-        case Art::Finden: Finden(b.text); break;
-        case Art::Termine: Termine(); break;
-        case Art::Loeschen: Loeschen(b.felder); break;
+        case Art::Finden: {
+            const Stand vorher = Festhalten();
+            g_strDialogText = b.text;
+            const std::string bericht = m_buch.NotizenFinden();
+            if (!(Festhalten() == vorher)) Fehler("the search report changed the store");
+            if (g_strDialogText != modell::Klein(b.text))
+                Fehler("the term after the search: ", Unterschied(g_strDialogText, modell::Klein(b.text)));
+            Bericht("search report for \"" + szenario::Maskieren(b.text) + "\"", bericht,
+                    modell::Suchbericht(m_notizen, b.text));
+            break;
+        }
+        case Art::Termine: {
+            const Stand vorher = Festhalten();
+            const std::string bericht = m_buch.TermineListe();
+            if (!(Festhalten() == vorher)) Fehler("the appointment report changed the store");
+            const auto heute = modell::LokalesDatum(m_heute);
+            if (!heute) Fehler("\"now\" has no local date");
+            Bericht("appointment report", bericht, modell::Terminbericht(m_notizen, *heute));
+            break;
+        }
+        case Art::Loeschen:
+            if (const auto wert = Umrechnen(b.felder)) {
+                m_buch.NotizLoeschen(*wert);
+                m_notizen.erase(AlsTag(b.felder));
+            }
+            break;
         case Art::NotizLeer:
-            // the note dialog came back empty
             m_buch.NotizLoeschen(m_buch.m_timeAktuell);
             m_editor.TextSetzen("");
             m_notizen.erase(m_aktuell);
@@ -99,29 +107,37 @@ void Lauf::Ausfuehren(const Befehl& befehl) {
             break;
         case Art::Heute: HeuteSetzen(b.felder); break;
         case Art::Start: Starten(b.felder); break;
-        case Art::LoeschenWert: LoeschenWert(b.wert); break;
+        case Art::LoeschenWert:
+            m_buch.NotizLoeschen(b.wert);
+            if (const auto tag = modell::LokalesDatum(b.wert)) m_notizen.erase(*tag);
+            break;
         case Art::Anhaengen:
         case Art::FindenAus: break;  // resolved above
     }
     Pruefen();
 }
 
-std::optional<Datumswert> Lauf::ErwarteterWert(const TagesFelder& f) const {
-    const auto tag = AlsTag(f);
-    return modell::Gueltig(tag) ? modell::ErsterMoment(tag) : std::nullopt;
+void Lauf::Bericht(const std::string& was, const std::string& ist, const std::string& soll) {
+    if (ist == soll) return;
+    // the line in question, so that one outside the window shows as such
+    const std::size_t ab = static_cast<std::size_t>(
+        std::mismatch(ist.begin(), ist.end(), soll.begin(), soll.end()).first - ist.begin());
+    const std::size_t zeile = ist.rfind('\n', ab == 0 ? 0 : ab - 1);
+    const std::size_t von = zeile == std::string::npos || ab == 0 ? 0 : zeile + 1;
+    Fehler(was, ", at line \"", szenario::Maskieren(ist.substr(von, ist.find('\n', von) - von)),
+           "\": ", Unterschied(ist, soll));
 }
 
 std::optional<Datumswert> Lauf::Umrechnen(const TagesFelder& f) {
     const auto erwartet = ErwarteterWert(f);
     try {
         const Datumswert wert = datum::AusFeldern(f);
-        if (!erwartet) Fehler("no error for " + Felder(f) + ", which the zone does not have");
+        if (!erwartet) Fehler("no error for ", Felder(f), ", which the zone does not have");
         if (wert != *erwartet)
-            Fehler(Felder(f) + " gives " + std::to_string(wert) + ", its first instant is " +
-                   std::to_string(*erwartet));
+            Fehler(Felder(f), " gives ", wert, ", its first instant is ", *erwartet);
         return wert;
     } catch (const CFalscherParameter&) {
-        if (erwartet) Fehler("error for " + Felder(f) + ", a day the zone has");
+        if (erwartet) Fehler("error for ", Felder(f), ", a day the zone has");
         return std::nullopt;
     }
 }
@@ -131,34 +147,18 @@ void Lauf::Waehlen(const TagesFelder& f) {
     try {
         m_buch.DatumWechseln(f);
     } catch (const CFalscherParameter&) {
-        if (erwartet) Fehler("picking " + Felder(f) + " raised, a day the zone has");
+        if (erwartet) Fehler("picking ", Felder(f), " raised, a day the zone has");
         return;  // Pruefen finds anything that changed
     }
-    if (!erwartet) Fehler("picking " + Felder(f) + " did not raise");
-
-    if (m_editorText.empty()) {
+    if (!erwartet) Fehler("picking ", Felder(f), " did not raise");
+    if (m_editorText.empty())
         m_notizen.erase(m_aktuell);
-    } else {
-        const std::string schluessel = modell::Schluessel(m_aktuell);
-        if (datum::Schluessel(m_aktuellWert) != schluessel ||
-            datum::AusFeldern({static_cast<std::uint16_t>(m_aktuell.jahr),
-                               static_cast<std::uint16_t>(m_aktuell.monat),
-                               static_cast<std::uint16_t>(m_aktuell.tag)}) != m_aktuellWert)
-            Fehler("the date value " + std::to_string(m_aktuellWert) + " does not name the day " +
-                   schluessel);
+    else
         m_notizen[m_aktuell] = {m_aktuellWert, m_editorText};
-    }
     m_aktuell = AlsTag(f);
     m_aktuellWert = *erwartet;
     const auto neu = m_notizen.find(m_aktuell);
     m_editorText = neu != m_notizen.end() ? neu->second.text : std::string();
-}
-
-void Lauf::Loeschen(const TagesFelder& f) {
-    if (const auto wert = Umrechnen(f)) {
-        m_buch.NotizLoeschen(*wert);
-        m_notizen.erase(AlsTag(f));
-    }
 }
 
 void Lauf::Starten(const TagesFelder& f) {
@@ -175,43 +175,11 @@ void Lauf::HeuteSetzen(const TagesFelder& f) {
     try {
         const Datumswert wert = datum::AusFeldern(f);
         if (modell::LokalesDatum(wert) != AlsTag(f))
-            Fehler("\"now\" " + Felder(f) + " gives " + std::to_string(wert) + ", another day");
-        m_buch.m_timeHeute = wert;
-        m_heute = wert;
+            Fehler("\"now\" ", Felder(f), " gives ", wert, ", another day");
+        m_buch.m_timeHeute = m_heute = wert;
     } catch (const CFalscherParameter&) {
         // a time the day does not have; "now" stays
     }
-}
-
-void Lauf::LoeschenWert(Datumswert wert) {
-    m_buch.NotizLoeschen(wert);
-    if (const auto tag = modell::LokalesDatum(wert)) m_notizen.erase(*tag);
-}
-
-void Lauf::Finden(const std::string& begriff) {
-    const Stand vorher = Festhalten();
-    g_strDialogText = begriff;
-    const std::string bericht = m_buch.NotizenFinden();
-    if (!(Festhalten() == vorher)) Fehler("the search report changed the store");
-    if (g_strDialogText != modell::Klein(begriff))
-        Fehler("the term is " + Zeigen(g_strDialogText) + " after the search, not " +
-               Zeigen(modell::Klein(begriff)));
-    const std::string erwartet = modell::Suchbericht(m_notizen, begriff);
-    if (bericht != erwartet)
-        Fehler("search report for " + Zeigen(begriff) + ": " + Unterschied(bericht, erwartet));
-}
-
-void Lauf::Termine() {
-    const Stand vorher = Festhalten();
-    const std::string bericht = m_buch.TermineListe();
-    if (!(Festhalten() == vorher)) Fehler("the appointment report changed the store");
-    const auto heute = modell::LokalesDatum(m_heute);
-    if (!heute) Fehler("\"now\" has no local date");
-    if (const std::string zeile = modell::TerminzeilenPruefen(bericht, m_notizen, *heute);
-        !zeile.empty())
-        Fehler("appointment report, " + zeile + "\n  report: " + Zeigen(bericht));
-    const std::string erwartet = modell::Terminbericht(m_notizen, *heute);
-    if (bericht != erwartet) Fehler("appointment report: " + Unterschied(bericht, erwartet));
 }
 
 Lauf::Stand Lauf::Festhalten() const {
@@ -223,39 +191,31 @@ void Lauf::Pruefen() {
     const auto& notiz = m_buch.m_mapNotiz;
     const auto& datum = m_buch.m_mapDatum;
     if (notiz.size() != datum.size())
-        Fehler("m_mapNotiz holds " + std::to_string(notiz.size()) + " keys, m_mapDatum " +
-               std::to_string(datum.size()));
+        Fehler("m_mapNotiz holds ", notiz.size(), " keys, m_mapDatum ", datum.size());
     for (const auto& [schluessel, text] : notiz) {
-        if (text.empty()) Fehler("empty text under " + Zeigen(schluessel));
-        if (!datum.contains(schluessel)) Fehler(Zeigen(schluessel) + " is missing in m_mapDatum");
+        if (text.empty()) Fehler("empty text under ", schluessel);
+        if (!datum.contains(schluessel)) Fehler(schluessel, " is missing in m_mapDatum");
     }
     if (notiz.size() != m_notizen.size())
-        Fehler("the store holds " + std::to_string(notiz.size()) + " notes, expected " +
-               std::to_string(m_notizen.size()));
+        Fehler("the store holds ", notiz.size(), " notes, expected ", m_notizen.size());
     for (const auto& [tag, erwartet] : m_notizen) {
         const std::string schluessel = modell::Schluessel(tag);
         const auto text = notiz.find(schluessel);
-        if (text == notiz.end()) Fehler("the note of " + schluessel + " is missing");
+        if (text == notiz.end()) Fehler("the note of ", schluessel, " is missing");
         if (text->second != erwartet.text)
-            Fehler("the note of " + schluessel + ": " + Unterschied(text->second, erwartet.text));
+            Fehler("the note of ", schluessel, ": ", Unterschied(text->second, erwartet.text));
         if (datum.at(schluessel) != erwartet.wert)
-            Fehler("the date value of " + schluessel + " is " +
-                   std::to_string(datum.at(schluessel)) + ", expected " +
-                   std::to_string(erwartet.wert));
+            Fehler("the date value of ", schluessel, " is ", datum.at(schluessel), ", expected ",
+                   erwartet.wert);
     }
     if (m_buch.m_timeAktuell != m_aktuellWert)
-        Fehler("m_timeAktuell is " + std::to_string(m_buch.m_timeAktuell) + ", expected " +
-               std::to_string(m_aktuellWert) + " (" + modell::Schluessel(m_aktuell) + ")");
+        Fehler("m_timeAktuell is ", m_buch.m_timeAktuell, ", expected ", m_aktuellWert, " (",
+               modell::Schluessel(m_aktuell), ")");
     if (m_buch.m_timeHeute != m_heute)
-        Fehler("m_timeHeute is " + std::to_string(m_buch.m_timeHeute) + ", expected " +
-               std::to_string(m_heute));
+        Fehler("m_timeHeute is ", m_buch.m_timeHeute, ", expected ", m_heute);
     if (m_editor.TextLesen() != m_editorText)
-        Fehler("the editor on " + modell::Schluessel(m_aktuell) + ": " +
+        Fehler("the editor on ", modell::Schluessel(m_aktuell), ": ",
                Unterschied(m_editor.TextLesen(), m_editorText));
-}
-
-void Lauf::Fehler(const std::string& was) const {
-    throw Verstoss("step " + std::to_string(m_schritt) + ": " + was);
 }
 
 }  // namespace fuzz

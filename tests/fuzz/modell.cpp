@@ -20,22 +20,21 @@ int Monatslaenge(int jahr, int monat) {
     return monat == 4 || monat == 6 || monat == 9 || monat == 11 ? 30 : 31;
 }
 
-// Days from 0001-01-01 to the day, counted year by year and month by month.
-std::int64_t TageSeitJahrEins(const Kalendertag& t) {
-    const std::int64_t vorjahre = t.jahr - 1;
-    std::int64_t tage = vorjahre * 365 + vorjahre / 4 - vorjahre / 100 + vorjahre / 400;
+// Days since 1970-01-01, counted year by year and month by month from 0001.
+std::int64_t Tagnummer(const Kalendertag& t) {
+    const std::int64_t v = t.jahr - 1;
+    std::int64_t tage = v * 365 + v / 4 - v / 100 + v / 400 + t.tag - 1 - 719162;
     for (int m = 1; m < t.monat; ++m) tage += Monatslaenge(t.jahr, m);
-    return tage + t.tag - 1;
+    return tage;
 }
 
-bool Leerraum(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// 1970-01-01 was a Thursday (index 4).
+int Wochentag(const Kalendertag& t) { return static_cast<int>(((Tagnummer(t) + 4) % 7 + 7) % 7); }
 
 std::string_view Getrimmt(std::string_view s) {
-    while (!s.empty() && Leerraum(s.front())) s.remove_prefix(1);
-    while (!s.empty() && Leerraum(s.back())) s.remove_suffix(1);
-    return s;
+    constexpr std::string_view kLeer = " \t\n\v\f\r";
+    const std::size_t von = s.find_first_not_of(kLeer);
+    return von == std::string_view::npos ? "" : s.substr(von, s.find_last_not_of(kLeer) - von + 1);
 }
 
 std::string Tagesspalte(std::int64_t tage) {
@@ -62,16 +61,6 @@ bool Gueltig(const Kalendertag& t) {
            t.tag <= Monatslaenge(t.jahr, t.monat);
 }
 
-std::int64_t Tagnummer(const Kalendertag& t) {
-    static const std::int64_t kEpoche = TageSeitJahrEins({1970, 1, 1});
-    return TageSeitJahrEins(t) - kEpoche;
-}
-
-int Wochentag(const Kalendertag& t) {
-    // 1970-01-01 was a Thursday
-    return static_cast<int>(((Tagnummer(t) + 4) % 7 + 7) % 7);
-}
-
 std::string Schluessel(const Kalendertag& t) {
     char s[32];
     std::snprintf(s, sizeof s, "%02d.%02d.%04d", t.tag, t.monat, t.jahr);
@@ -89,21 +78,19 @@ std::optional<Datumswert> ErsterMoment(const Kalendertag& t) {
     // Direct-mapped and allocated once: a cache that grew per input would
     // look like a leak to the fuzzer and make it check for one every time.
     struct Eintrag {
-        std::int64_t nummer;
+        std::int64_t nummer = INT64_MIN;
         std::optional<Datumswert> wert;
-        bool belegt;
     };
-    static std::array<Eintrag, 1 << 15> bekannt{};
+    static std::array<Eintrag, 1 << 15> bekannt;
     static std::string zone;
     tzset();
-    const char* tz = std::getenv("TZ");
-    if (zone != (tz ? tz : "")) {
+    if (const char* tz = std::getenv("TZ"); zone != (tz ? tz : "")) {
         zone = tz ? tz : "";
         bekannt.fill({});
     }
     const std::int64_t nummer = Tagnummer(t);
     Eintrag& eintrag = bekannt[static_cast<std::uint64_t>(nummer) % bekannt.size()];
-    if (eintrag.belegt && eintrag.nummer == nummer) return eintrag.wert;
+    if (eintrag.nummer == nummer) return eintrag.wert;
 
     // Local time lies within 27 hours of UTC; no zone keeps a day for less
     // than a quarter of an hour.
@@ -120,37 +107,39 @@ std::optional<Datumswert> ErsterMoment(const Kalendertag& t) {
         erster = drin;
         break;
     }
-    eintrag = {nummer, erster, true};
+    eintrag = {nummer, erster};
     return erster;
 }
 
-std::string Klein(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-            c = static_cast<char>(b + 0x20);
-        else if (b == 0x8A || b == 0x8C || b == 0x8E)
-            c = static_cast<char>(b + 0x10);
-        else if (b == 0x9F)
-            c = static_cast<char>(0xFF);
+namespace {
+
+// Windows-1252 lower case by byte; upper case is its inverse.
+struct Faelle {
+    unsigned char klein[256], gross[256];
+    Faelle() {
+        for (int b = 0; b < 256; ++b) klein[b] = gross[b] = static_cast<unsigned char>(b);
+        for (int b = 0; b < 256; ++b) {
+            int k = b;
+            if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) k = b + 0x20;
+            else if (b == 0x8A || b == 0x8C || b == 0x8E) k = b + 0x10;
+            else if (b == 0x9F) k = 0xFF;
+            klein[b] = static_cast<unsigned char>(k);
+            gross[k] = static_cast<unsigned char>(b);
+        }
     }
+};
+const Faelle kFaelle;
+
+std::string Abbilden(std::string_view s, const unsigned char (&tabelle)[256]) {
+    std::string r(s);
+    for (char& c : r) c = static_cast<char>(tabelle[static_cast<unsigned char>(c)]);
     return r;
 }
 
-std::string Gross(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
-            c = static_cast<char>(b - 0x20);
-        else if (b == 0x9A || b == 0x9C || b == 0x9E)
-            c = static_cast<char>(b - 0x10);
-        else if (b == 0xFF)
-            c = static_cast<char>(0x9F);
-    }
-    return r;
-}
+}  // namespace
+
+std::string Klein(std::string_view s) { return Abbilden(s, kFaelle.klein); }
+std::string Gross(std::string_view s) { return Abbilden(s, kFaelle.gross); }
 
 std::string Suchbericht(const Notizen& notizen, std::string_view begriff) {
     const std::string klein = Klein(begriff);
@@ -185,57 +174,6 @@ std::string Terminbericht(const Notizen& notizen, const Kalendertag& heute) {
         }
     }
     return bericht;
-}
-
-std::string TerminzeilenPruefen(std::string_view bericht, const Notizen& notizen,
-                                const Kalendertag& heute) {
-    int nummer = 0;
-    while (!bericht.empty()) {
-        ++nummer;
-        const std::string fehler = "line " + std::to_string(nummer) + ": ";
-        const std::size_t cr = bericht.find('\r');
-        if (cr == std::string_view::npos || bericht.substr(cr, 2) != "\r\n")
-            return fehler + "not ended by CR LF";
-        std::string_view zeile = bericht.substr(0, cr);
-        bericht.remove_prefix(cr + 2);
-
-        // DD. Mmm\tYYYY\tWwww\t
-        int tag = 0, jahr = 0, monat = 0, wochentag = -1;
-        std::size_t pos = 0;
-        if (zeile.size() < 8 || zeile[2] != '.' || zeile[3] != ' ' || zeile[7] != '\t')
-            return fehler + "no date label";
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (zeile[i] < '0' || zeile[i] > '9') return fehler + "no day of month";
-            tag = tag * 10 + (zeile[i] - '0');
-        }
-        for (int i = 0; i < 12; ++i)
-            if (zeile.substr(4, 3) == kMonate[i]) monat = i + 1;
-        pos = 8;
-        const std::size_t tab = zeile.find('\t', pos);
-        if (monat == 0 || tab == std::string_view::npos) return fehler + "no month or year";
-        for (std::size_t i = pos; i < tab; ++i) {
-            if (zeile[i] < '0' || zeile[i] > '9' || jahr > 100000) return fehler + "bad year";
-            jahr = jahr * 10 + (zeile[i] - '0');
-        }
-        pos = tab + 1;
-        for (int i = 0; i < 7; ++i)
-            if (zeile.substr(pos, 5) == std::string(kWochentage[i]) + '\t') wochentag = i;
-        if (wochentag < 0) return fehler + "no weekday";
-        pos += 5;
-
-        const Kalendertag datum{jahr, monat, tag};
-        if (!Gueltig(datum)) return fehler + "names no day";
-        if (Wochentag(datum) != wochentag) return fehler + "wrong weekday";
-        const std::int64_t abstand = Tagnummer(datum) - Tagnummer(heute);
-        if (abstand < 0 || abstand > 100)
-            return fehler + "day " + std::to_string(abstand) + " lies outside 0..100";
-        if (zeile.substr(pos).rfind(Tagesspalte(abstand), 0) != 0)
-            return fehler + "wrong day column for day " + std::to_string(abstand);
-        const auto notiz = notizen.find(datum);
-        if (notiz == notizen.end() || Klein(notiz->second.text).find(kMarke) == std::string::npos)
-            return fehler + "the day holds no marked note";
-    }
-    return {};
 }
 
 }  // namespace modell

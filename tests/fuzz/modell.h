@@ -23,10 +23,6 @@ struct Kalendertag {
 // A day of 1900-01-01 .. 9999-12-31 that the calendar has.
 bool Gueltig(const Kalendertag& t);
 
-// Days since 1970-01-01 (negative before it) and 0 = Sonntag .. 6 = Samstag.
-std::int64_t Tagnummer(const Kalendertag& t);
-int Wochentag(const Kalendertag& t);
-
 // "DD.MM.YYYY".
 std::string Schluessel(const Kalendertag& t);
 
@@ -44,17 +40,10 @@ std::string Gross(std::string_view s);
 struct Notiz {
     Datumswert wert;
     std::string text;
-    bool operator==(const Notiz&) const = default;
 };
 using Notizen = std::map<Kalendertag, Notiz>;  // in calendar order
 
 std::string Suchbericht(const Notizen& notizen, std::string_view begriff);
 std::string Terminbericht(const Notizen& notizen, const Kalendertag& heute);
-
-// Reads an appointment report line by line and checks that each line is well
-// formed, names a day 0 to 100 days after `heute` with its right weekday and
-// day column, and that day holds a marked note. The first fault, or empty.
-std::string TerminzeilenPruefen(std::string_view bericht, const Notizen& notizen,
-                                const Kalendertag& heute);
 
 }  // namespace modell

@@ -4,37 +4,84 @@
 //                                    checks it as the fuzzer does; exit 1
 //                                    when the store breaks a rule
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <vector>
 
-#include "befehle.h"
 #include "lauf.h"
-#include "maskierung.h"  // szenario::Lesefehler
-#include "szenariozeile.h"
+#include "maskierung.h"
 
 namespace {
 
-constexpr int kAufruf = 2;
+using fuzz::Art;
+using fuzz::Befehl;
 
-// The steps up to the first line the scenario driver would stop at.
-std::vector<fuzz::Befehl> SzenarioLesen(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    if (!datei) throw std::runtime_error("cannot open " + pfad.string());
-    std::vector<fuzz::Befehl> befehle;
-    std::string zeile;
-    for (long nummer = 1; std::getline(datei, zeile); ++nummer) {
-        try {
-            if (auto b = fuzz::AusSzenario(zeile)) befehle.push_back(std::move(*b));
-        } catch (const szenario::Lesefehler& fehler) {
-            std::cerr << pfad.string() << ":" << nummer << ": " << fehler.what()
-                      << " (the rest is left out)\n";
-            break;
-        }
+// The step of a scenario line, loosely read: a seed only has to start the
+// fuzzer somewhere near. Nothing for the lines that only print or comment.
+std::optional<Befehl> AusSzenario(const std::string& zeile) {
+    const std::size_t blank = zeile.find(' ');
+    const std::string wort = zeile.substr(0, blank);
+    const std::string argument = blank == std::string::npos ? "" : zeile.substr(blank + 1);
+    Befehl b;
+    unsigned j, m, t, h = 0, mi = 0, s = 0;
+    int ende = -1;
+    if (wort == "heute")
+        std::sscanf(argument.c_str(), "%u-%u-%u %u:%u:%u%n", &j, &m, &t, &h, &mi, &s, &ende);
+    else
+        std::sscanf(argument.c_str(), "%u-%u-%u%n", &j, &m, &t, &ende);
+    const bool datum = ende == static_cast<int>(argument.size()) && j <= 0xFFFF;
+    if (datum) b.felder = {static_cast<std::uint16_t>(j), static_cast<std::uint16_t>(m),
+                           static_cast<std::uint16_t>(t), static_cast<std::uint16_t>(h),
+                           static_cast<std::uint16_t>(mi), static_cast<std::uint16_t>(s)};
+    if (datum && (wort == "heute" || wort == "start" || wort == "tag" || wort == "loeschen")) {
+        b.art = wort == "heute" ? Art::Heute : wort == "start" ? Art::Start
+              : wort == "tag"   ? Art::Tag   : Art::Loeschen;
+    } else if (wort == "editor" || wort == "finden") {
+        b.art = wort == "editor" ? Art::Editor : Art::Finden;
+        b.text = szenario::Entschluesseln(argument);
+    } else if (zeile == "termine") {
+        b.art = Art::Termine;
+    } else {
+        return std::nullopt;
     }
-    return befehle;
+    return b;
+}
+
+std::string Datum(const modell::Kalendertag& t) {
+    char s[64];
+    std::snprintf(s, sizeof s, "%04d-%02d-%02d", t.jahr, t.monat, t.tag);
+    return s;
+}
+std::string Datum(const TagesFelder& f) { return Datum(modell::Kalendertag{f.jahr, f.monat, f.tag}); }
+
+// The scenario lines of a resolved step; `aktuell` is the day that an empty
+// note dialog deletes.
+std::string AlsSzenario(const Befehl& b, const modell::Kalendertag& aktuell) {
+    switch (b.art) {
+        case Art::Tag: return "tag " + Datum(b.felder);
+        case Art::Loeschen: return "loeschen " + Datum(b.felder);
+        case Art::Start: return "start " + Datum(b.felder);
+        case Art::Heute: {
+            char zeit[32];
+            std::snprintf(zeit, sizeof zeit, " %02u:%02u:%02u", unsigned{b.felder.stunde},
+                          unsigned{b.felder.minute}, unsigned{b.felder.sekunde});
+            return "heute " + Datum(b.felder) + zeit;
+        }
+        case Art::Editor: return "editor " + szenario::Maskieren(b.text);
+        case Art::Finden: return "finden " + szenario::Maskieren(b.text);
+        case Art::Termine: return "termine";
+        case Art::NotizLeer:
+            return "# the note dialog comes back empty\nloeschen " + Datum(aktuell) +
+                   "\neditor";
+        case Art::LoeschenWert: {
+            const auto tag = modell::LokalesDatum(b.wert);
+            return "# NotizLoeschen(" + std::to_string(b.wert) + ")" +
+                   (tag && modell::Gueltig(*tag) ? "\nloeschen " + Datum(*tag) : "");
+        }
+        default: return "# (unresolved step)";
+    }
 }
 
 int Saeen(const std::filesystem::path& ordner, int anzahl, char** szenarien) {
@@ -42,12 +89,20 @@ int Saeen(const std::filesystem::path& ordner, int anzahl, char** szenarien) {
     int geschrieben = 0;
     for (int i = 0; i < anzahl; ++i) {
         const std::filesystem::path pfad = szenarien[i];
-        const std::string bytes = fuzz::Schreiben(SzenarioLesen(pfad));
+        std::ifstream datei(pfad, std::ios::binary);
+        if (!datei) throw std::runtime_error("cannot open " + pfad.string());
+        std::string bytes, zeile;
+        try {
+            while (std::getline(datei, zeile))
+                if (const auto b = AusSzenario(zeile)) bytes += fuzz::Schreiben(*b);
+        } catch (const szenario::Lesefehler&) {
+            // the scenario driver stops there too
+        }
         if (bytes.empty()) continue;
+        ++geschrieben;
         std::ofstream aus(ordner / (pfad.stem().string() + ".saat"), std::ios::binary);
         if (!aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size())))
             throw std::runtime_error("cannot write into " + ordner.string());
-        ++geschrieben;
     }
     std::cout << geschrieben << " seeds in " << ordner.string() << '\n';
     return 0;
@@ -58,21 +113,11 @@ int Zeigen(const char* pfad) {
     if (!datei) throw std::runtime_error(std::string("cannot open ") + pfad);
     const std::string bytes{std::istreambuf_iterator<char>(datei), {}};
     fuzz::Lauf lauf;
-    // the start-up state every run begins with
-    fuzz::Befehl anfang;
-    anfang.art = fuzz::Art::Heute;
-    anfang.felder = fuzz::Lauf::kHeute;
-    std::cout << fuzz::AlsSzenario(anfang, {}) << '\n';
-    anfang.art = fuzz::Art::Start;
-    anfang.felder = fuzz::Lauf::kStart;
-    std::cout << fuzz::AlsSzenario(anfang, {}) << '\n';
-    for (const fuzz::Befehl& befehl :
+    std::cout << "heute " << Datum(fuzz::Lauf::kHeute) << " 14:30:00\nstart "
+              << Datum(fuzz::Lauf::kStart) << '\n';
+    for (const Befehl& befehl :
          fuzz::Lesen(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())) {
-        const auto& a = lauf.Aktuell();
-        const TagesFelder aktuell{static_cast<std::uint16_t>(a.jahr),
-                                  static_cast<std::uint16_t>(a.monat),
-                                  static_cast<std::uint16_t>(a.tag)};
-        std::cout << fuzz::AlsSzenario(lauf.Aufloesen(befehl), aktuell) << '\n';
+        std::cout << AlsSzenario(lauf.Aufloesen(befehl), lauf.Aktuell()) << '\n';
         try {
             lauf.Ausfuehren(befehl);
         } catch (const fuzz::Verstoss& verstoss) {
@@ -95,9 +140,9 @@ int main(int argc, char** argv) {
         if (argc >= 2 && argv[1][0] != '-') return Saeen(argv[1], argc - 2, argv + 2);
     } catch (const std::exception& fehler) {
         std::cerr << "dorvane-fuzz-saat: " << fehler.what() << '\n';
-        return kAufruf;
+        return 2;
     }
     std::cerr << "usage: dorvane-fuzz-saat DIR SCENARIO...\n"
                  "       dorvane-fuzz-saat --zeigen INPUT\n";
-    return kAufruf;
+    return 2;
 }

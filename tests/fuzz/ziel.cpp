@@ -1,11 +1,9 @@
 // libFuzzer's entry: every input is one run on a fresh note store. A broken
-// rule aborts, so libFuzzer keeps the input as a finding; replay it with
-// dorvane-fuzz-saat --zeigen FILE to see it as a scenario.
+// rule aborts, so libFuzzer keeps the input as a finding.
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "befehle.h"
 #include "lauf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
