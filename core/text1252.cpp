@@ -116,6 +116,22 @@ int Haeufigkeit(char c) {
     return rang == std::string_view::npos ? 0 : static_cast<int>(kHaeufige.size() - rang);
 }
 
+// The pattern's two rarest bytes, each in both spellings, and where they
+// stand in it.
+struct Anker {
+    Block erstes0, erstes1, letztes0, letztes1;
+    std::size_t stelle0, stelle1;
+
+    // One bit for each of the 16 places from `stelle` on where both bytes
+    // stand as they would in a match.
+    std::uint32_t Kandidaten(const char* stelle) const {
+        const Block vorn = Laden(stelle + stelle0);
+        const Block hinten = Laden(stelle + stelle1);
+        return Maske((Block)((vorn == erstes0) | (vorn == erstes1)) &
+                     (Block)((hinten == letztes0) | (hinten == letztes1)));
+    }
+};
+
 }  // namespace
 
 KleinSucher::KleinSucher(std::string_view muster) : m_muster(Klein(muster)) {
@@ -144,19 +160,37 @@ std::ptrdiff_t KleinSucher::Finden(std::string_view text, std::ptrdiff_t ab) con
     if (m > text.size()) return -1;
     const char* const daten = text.data();
     const std::size_t letzteStelle = text.size() - m;  // last place the pattern can start
+    constexpr std::size_t kBreite = sizeof(Block);
     std::size_t pos = static_cast<std::size_t>(ab);
 
-    const Block erstes0 = Fuellen(m_erstes[0]), erstes1 = Fuellen(m_erstes[1]);
-    const Block letztes0 = Fuellen(m_letztes[0]), letztes1 = Fuellen(m_letztes[1]);
-    for (; pos + sizeof(Block) - 1 <= letzteStelle; pos += sizeof(Block)) {
-        const Block vorn = Laden(daten + pos + m_stelle[0]);
-        const Block hinten = Laden(daten + pos + m_stelle[1]);
-        const Block treffer = (Block)((vorn == erstes0) | (vorn == erstes1)) &
-                              (Block)((hinten == letztes0) | (hinten == letztes1));
-        for (unsigned maske = Maske(treffer); maske != 0; maske &= maske - 1) {
-            const std::size_t i = static_cast<std::size_t>(__builtin_ctz(maske));
-            if (PasstAn(daten + pos + i)) return static_cast<std::ptrdiff_t>(pos + i);
+    const Anker anker{Fuellen(m_erstes[0]), Fuellen(m_erstes[1]),  Fuellen(m_letztes[0]),
+                      Fuellen(m_letztes[1]), m_stelle[0],          m_stelle[1]};
+    const auto Kandidaten = [&anker](const char* stelle) { return anker.Kandidaten(stelle); };
+
+    // the candidates of `maske` (bit i: place basis + i), first match wins
+    const auto pruefen = [&](std::size_t basis, std::uint32_t maske) -> std::ptrdiff_t {
+        for (; maske != 0; maske &= maske - 1) {
+            const std::size_t stelle = basis + static_cast<std::size_t>(__builtin_ctz(maske));
+            if (PasstAn(daten + stelle)) return static_cast<std::ptrdiff_t>(stelle);
         }
+        return -1;
+    };
+
+    // two blocks a round: one branch for 32 places
+    for (; pos + 2 * kBreite - 1 <= letzteStelle; pos += 2 * kBreite) {
+        const std::uint32_t maske = Kandidaten(daten + pos) | Kandidaten(daten + pos + kBreite) << kBreite;
+        if (maske != 0)
+            if (const auto treffer = pruefen(pos, maske); treffer >= 0) return treffer;
+    }
+    for (; pos + kBreite - 1 <= letzteStelle; pos += kBreite)
+        if (const auto treffer = pruefen(pos, Kandidaten(daten + pos)); treffer >= 0) return treffer;
+    if (pos > letzteStelle) return -1;
+    if (letzteStelle >= kBreite - 1) {
+        // the rest in one block that ends at the last place, without the
+        // places already seen
+        const std::size_t basis = letzteStelle - (kBreite - 1);
+        const std::uint32_t gesehen = (1u << (pos - basis)) - 1;
+        return pruefen(basis, Kandidaten(daten + basis) & ~gesehen);
     }
     for (; pos <= letzteStelle; ++pos)
         if (PasstAn(daten + pos)) return static_cast<std::ptrdiff_t>(pos);
