@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,4 +69,19 @@ public:
     // "&Finden" with `begriff` or "&Termine" (begriff null): the report's
     // caption and bytes.
     void Bericht(const QString* begriff, QString& titel, std::string& bericht);
+};
+
+// What the window tests share: the window, and the caption and bytes of
+// the last report. Schliessen belongs in each test's cleanup.
+class Fenstertest : public QObject {
+protected:
+    void Oeffnen(Datumswert jetzt);
+    void Schliessen();  // also puts back the zone a test may have changed
+    void Suchen(const QString& begriff) { m_f->Bericht(&begriff, m_titel, m_bericht); }
+    void Termine() { m_f->Bericht(nullptr, m_titel, m_bericht); }
+
+    std::unique_ptr<Testfenster> m_f;
+    const QByteArray m_zone = qgetenv("TZ");
+    QString m_titel;
+    std::string m_bericht;
 };

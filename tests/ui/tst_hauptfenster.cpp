@@ -47,23 +47,10 @@ struct Box {
 
 }  // namespace
 
-class TestHauptfenster : public QObject {
+class TestHauptfenster : public Fenstertest {
     Q_OBJECT
 
-    std::unique_ptr<Testfenster> m_f;
-    const QByteArray m_zone = qgetenv("TZ");
-    QString m_titel;
-    std::string m_bericht;
-
-    void Oeffnen(Datumswert jetzt) {
-        m_f = std::make_unique<Testfenster>(jetzt);
-        m_f->Zeigen();
-    }
     QString Text() { return m_f->Editor()->toPlainText(); }
-    void Suchen(const QString& begriff) {
-        m_bericht = "?";
-        m_f->Bericht(&begriff, m_titel, m_bericht);
-    }
     // Runs `befehl` of the main window with the dialogs it opens handled
     // by `antworten`, in order.
     void Befehl(const char* befehl, std::initializer_list<ModalFolge::Antwort> antworten) {
@@ -76,10 +63,7 @@ class TestHauptfenster : public QObject {
 
 private slots:
     void init() { Oeffnen(Moment(2026, 12, 6, 14, 30)); }
-    void cleanup() {
-        m_f.reset();
-        qputenv("TZ", m_zone);
-    }
+    void cleanup() { Schliessen(); }
 
     void notizenFolgenIhrenTagen() {
         CMonatsKalender* pKalender = m_f->Kalender();

@@ -67,26 +67,9 @@ void Einfuegen(QWidget* pFeld, const QString& text) {
 
 }  // namespace
 
-class TestEingaben : public QObject {
+class TestEingaben : public Fenstertest {
     Q_OBJECT
 
-    std::unique_ptr<Testfenster> m_f;
-    const QByteArray m_zone = qgetenv("TZ");
-    QString m_titel;
-    std::string m_bericht;
-
-    void Oeffnen(Datumswert jetzt) {
-        m_f = std::make_unique<Testfenster>(jetzt);
-        m_f->Zeigen();
-    }
-    void Suchen(const QString& begriff) {
-        m_bericht = "?";
-        m_f->Bericht(&begriff, m_titel, m_bericht);
-    }
-    void Termine() {
-        m_bericht = "?";
-        m_f->Bericht(nullptr, m_titel, m_bericht);
-    }
     void Taste(Qt::Key taste) { QTest::keyClick(m_f->Kalender(), taste); }
 
     // "&Finden" with `eingabe` pasted or typed into the box after "zahn":
@@ -125,10 +108,7 @@ private slots:
         Taste(Qt::Key_Left);
         m_f->Editor()->moveCursor(QTextCursor::End);
     }
-    void cleanup() {
-        m_f.reset();
-        qputenv("TZ", m_zone);
-    }
+    void cleanup() { Schliessen(); }
 
     void editor_data() {
         QTest::addColumn<bool>("tippen");

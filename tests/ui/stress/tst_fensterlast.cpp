@@ -65,14 +65,8 @@ class TestFensterlast : public QObject {
     std::string m_bericht;
     std::size_t m_spitze = 0;  // heap with the store full
 
-    void Suchen(Testfenster& f, const QString& begriff) {
-        m_bericht = "?";
-        f.Bericht(&begriff, m_titel, m_bericht);
-    }
-    void Termine(Testfenster& f) {
-        m_bericht = "?";
-        f.Bericht(nullptr, m_titel, m_bericht);
-    }
+    void Suchen(Testfenster& f, const QString& begriff) { f.Bericht(&begriff, m_titel, m_bericht); }
+    void Termine(Testfenster& f) { f.Bericht(nullptr, m_titel, m_bericht); }
     static void Taste(Testfenster& f, Qt::Key taste) { QTest::keyClick(f.Kalender(), taste); }
 
     // From the selected day s: n days each given its note and left with
