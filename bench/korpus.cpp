@@ -8,6 +8,7 @@ namespace korpus {
 namespace {
 
 // Split literals where a hex escape is followed by a letter a-f.
+// clang-format off
 constexpr const char* kWoerter[] = {
     "und", "mit", "f\xFCr", "nach", "bei", "oder", "noch", "nicht", "vielleicht",
     "morgen", "abends", "fr\xFCh", "sp\xE4ter", "unbedingt", "wieder", "anrufen",
@@ -27,6 +28,7 @@ constexpr const char* kWoerter[] = {
     "Spaziergang", "Hund", "Katze", "Tierarzt", "Blumen", "Rasen", "Laub", "Schnee",
     "Frost", "Fr\xFChling", "Sommer", "Herbst", "Winter",
 };
+// clang-format on
 
 // A uniform draw from 0 .. n-1 by rejection, so that no library's
 // distribution code decides the corpus.
@@ -59,7 +61,9 @@ void Anhaengen(std::mt19937& zufall, std::vector<std::string>& zeilen, const cha
     zeile += wort;
 }
 
-constexpr bool Schaltjahr(int j) { return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0; }
+constexpr bool Schaltjahr(int j) {
+    return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0;
+}
 
 void NaechsterTag(TagesFelder& f) {
     constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

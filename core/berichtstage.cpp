@@ -11,10 +11,9 @@ constexpr std::size_t kCachezeile = 64;
 
 }  // namespace
 
-std::vector<Datumswert> TageMitMuster(
-    const CSchluesselMap<std::string>& notizen,
-    const CSchluesselMap<Datumswert>& daten,
-    const text1252::KleinSucher& muster) {
+std::vector<Datumswert> TageMitMuster(const CSchluesselMap<std::string>& notizen,
+                                      const CSchluesselMap<Datumswert>& daten,
+                                      const text1252::KleinSucher& muster) {
     std::vector<Datumswert> tage;
     for (auto eintrag = notizen.begin(); eintrag != notizen.end(); ++eintrag) {
         // The texts lie on the heap: fetch a few ahead while this one is

@@ -20,7 +20,9 @@ constexpr std::int64_t TageSeitEpoche(std::int64_t j, int m, int t) {
     return era * 146097 + tde - 719468;
 }
 
-constexpr bool Schaltjahr(int j) { return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0; }
+constexpr bool Schaltjahr(int j) {
+    return (j % 4 == 0 && j % 100 != 0) || j % 400 == 0;
+}
 
 constexpr int TageImMonat(int j, int m) {
     constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -58,7 +60,10 @@ constexpr std::int64_t kSchritt = 3 * 3600;
 Datumswert Wechsel(Datumswert von, Datumswert bis, std::int64_t versatz) {
     while (bis - von > 1) {
         const Datumswert mitte = von + (bis - von) / 2;
-        if (Versatz(mitte) == versatz) von = mitte; else bis = mitte;
+        if (Versatz(mitte) == versatz)
+            von = mitte;
+        else
+            bis = mitte;
     }
     return bis;
 }
@@ -70,9 +75,8 @@ Datumswert Wechsel(Datumswert von, Datumswert bis, std::int64_t versatz) {
 // local time lies in [lokal, end of day). localtime is a pure function of
 // the instant and the zone, unlike mktime, which keeps a guess between calls.
 Datumswert AusFeldern(const TagesFelder& f) {
-    if (f.jahr < kErstesJahr || f.jahr > kLetztesJahr || f.monat < 1 || f.monat > 12 ||
-        f.tag < 1 || f.tag > TageImMonat(f.jahr, f.monat) || f.stunde > 23 ||
-        f.minute > 59 || f.sekunde > 59)
+    if (f.jahr < kErstesJahr || f.jahr > kLetztesJahr || f.monat < 1 || f.monat > 12 || f.tag < 1 ||
+        f.tag > TageImMonat(f.jahr, f.monat) || f.stunde > 23 || f.minute > 59 || f.sekunde > 59)
         throw CFalscherParameter();
 
     const std::int64_t mitternacht = TageSeitEpoche(f.jahr, f.monat, f.tag) * kTag;
@@ -97,8 +101,8 @@ Datumswert AusFeldern(const TagesFelder& f) {
 std::optional<Zerlegt> Zerlegen(Datumswert wert) {
     const auto tm = Lokal(wert);
     if (!tm) return std::nullopt;
-    return Zerlegt{tm->tm_year + 1900, tm->tm_mon,  tm->tm_mday, tm->tm_wday,
-                   tm->tm_hour,        tm->tm_min,  tm->tm_sec};
+    return Zerlegt{tm->tm_year + 1900, tm->tm_mon, tm->tm_mday, tm->tm_wday,
+                   tm->tm_hour,        tm->tm_min, tm->tm_sec};
 }
 
 std::string Format(Datumswert wert, const char* format) {
@@ -109,7 +113,9 @@ std::string Format(Datumswert wert, const char* format) {
     return std::string(puffer, n);
 }
 
-std::string Schluessel(Datumswert wert) { return Format(wert, "%d.%m.%Y"); }
+std::string Schluessel(Datumswert wert) {
+    return Format(wert, "%d.%m.%Y");
+}
 
 int TagDesMonats(Datumswert wert) {
     const auto z = Zerlegen(wert);
@@ -130,15 +136,15 @@ std::optional<std::int64_t> Kalendertage(Datumswert von, Datumswert bis) {
 }
 
 std::string_view WochentagName(int index) noexcept {
-    static constexpr std::string_view kNamen[] = {
-        "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+    static constexpr std::string_view kNamen[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                                  "Donnerstag", "Freitag", "Samstag"};
     return index >= 0 && index < 7 ? kNamen[index] : std::string_view();
 }
 
 std::string_view MonatName(int index) noexcept {
-    static constexpr std::string_view kNamen[] = {
-        "Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",
-        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    static constexpr std::string_view kNamen[] = {"Januar",    "Februar", "M\xE4rz",  "April",
+                                                  "Mai",       "Juni",    "Juli",     "August",
+                                                  "September", "Oktober", "November", "Dezember"};
     return index >= 0 && index < 12 ? kNamen[index] : std::string_view();
 }
 

@@ -11,7 +11,8 @@ void CNotizBuch::DatumWechseln(const TagesFelder& felder) {
             m_mapDatum.erase(alterSchluessel);
             m_mapNotiz.erase(alterSchluessel);
         } else {
-            const bool neueNotiz = m_mapNotiz.insert_or_assign(alterSchluessel, std::move(text)).second;
+            const bool neueNotiz =
+                m_mapNotiz.insert_or_assign(alterSchluessel, std::move(text)).second;
             try {
                 m_mapDatum.insert_or_assign(alterSchluessel, m_timeAktuell);
             } catch (...) {

@@ -14,12 +14,12 @@
 
 class CNotizBuch {
 public:
-    std::string m_strPuffer;        // scratch for names and reports
-    Datumswert m_timeAktuell = 0;   // the day the editor shows
-    Datumswert m_timeHeute = 0;     // "now" of the appointment report
-    CSchluesselMap<Datumswert> m_mapDatum;    // key -> day
-    CSchluesselMap<std::string> m_mapNotiz;   // key -> text
-    CNotizEditor* m_pEditor = nullptr;                         // not owned
+    std::string m_strPuffer;                 // scratch for names and reports
+    Datumswert m_timeAktuell = 0;            // the day the editor shows
+    Datumswert m_timeHeute = 0;              // "now" of the appointment report
+    CSchluesselMap<Datumswert> m_mapDatum;   // key -> day
+    CSchluesselMap<std::string> m_mapNotiz;  // key -> text
+    CNotizEditor* m_pEditor = nullptr;       // not owned
 
     // Files the editor's text under the current day (an empty text removes
     // that day's note), shows the new day's note and makes it current.

@@ -16,9 +16,9 @@ std::string CNotizBuch::NotizenFinden() {
         const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
         if (notiz == m_mapNotiz.end()) continue;
         const Tageskopf kopf = KopfVon(tag);
-        m_strPuffer = text1252::Format("==========\tNotiz f\xFCr %02d. %s %d, %s\t==========\r\n",
-                                       kopf.tag, kopf.monat.c_str(), kopf.jahr,
-                                       kopf.wochentag.c_str());
+        m_strPuffer =
+            text1252::Format("==========\tNotiz f\xFCr %02d. %s %d, %s\t==========\r\n", kopf.tag,
+                             kopf.monat.c_str(), kopf.jahr, kopf.wochentag.c_str());
         // appended, not formatted with %s, so a NUL byte cannot cut the note short
         m_strPuffer += notiz->second;
         m_strPuffer += "\r\n";

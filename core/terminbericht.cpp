@@ -11,10 +11,15 @@ constexpr std::int64_t kFensterTage = 100;
 // The day column between the date label and the appointment text.
 std::string Tagesspalte(std::int64_t tage) {
     switch (tage) {
-        case 0: return "Heute\t\t";
-        case 1: return "Morgen\t\t";
-        case 2: return "\xDC" "bermorgen\t";
-        default: return text1252::Format("%03d\t\t", static_cast<int>(tage));
+        case 0:
+            return "Heute\t\t";
+        case 1:
+            return "Morgen\t\t";
+        case 2:
+            return "\xDC"
+                   "bermorgen\t";
+        default:
+            return text1252::Format("%03d\t\t", static_cast<int>(tage));
     }
 }
 

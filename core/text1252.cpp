@@ -19,10 +19,10 @@ constexpr std::array<unsigned char, 256> KleinTabelle() {
     for (int i = 'A'; i <= 'Z'; ++i) t[i] = static_cast<unsigned char>(i + 32);
     for (int i = 0xC0; i <= 0xDE; ++i)
         if (i != 0xD7) t[i] = static_cast<unsigned char>(i + 32);  // not ×
-    t[0x8A] = 0x9A;  // Š
-    t[0x8C] = 0x9C;  // Œ
-    t[0x8E] = 0x9E;  // Ž
-    t[0x9F] = 0xFF;  // Ÿ
+    t[0x8A] = 0x9A;                                                // Š
+    t[0x8C] = 0x9C;                                                // Œ
+    t[0x8E] = 0x9E;                                                // Ž
+    t[0x9F] = 0xFF;                                                // Ÿ
     return t;
 }
 constexpr auto kKlein = KleinTabelle();
@@ -63,8 +63,7 @@ std::string Links(std::string_view s, std::size_t n) {
     return std::string(s.substr(0, n));
 }
 
-std::ptrdiff_t Finden(std::string_view text, std::string_view muster,
-                      std::ptrdiff_t ab) noexcept {
+std::ptrdiff_t Finden(std::string_view text, std::string_view muster, std::ptrdiff_t ab) noexcept {
     if (ab < 0 || static_cast<std::size_t>(ab) > text.size()) return -1;
     const auto pos = text.find(muster, static_cast<std::size_t>(ab));
     return pos == std::string_view::npos ? -1 : static_cast<std::ptrdiff_t>(pos);
@@ -163,9 +162,11 @@ std::ptrdiff_t KleinSucher::Finden(std::string_view text, std::ptrdiff_t ab) con
     constexpr std::size_t kBreite = sizeof(Block);
     std::size_t pos = static_cast<std::size_t>(ab);
 
-    const Anker anker{Fuellen(m_erstes[0]), Fuellen(m_erstes[1]),  Fuellen(m_letztes[0]),
+    const Anker anker{Fuellen(m_erstes[0]),  Fuellen(m_erstes[1]), Fuellen(m_letztes[0]),
                       Fuellen(m_letztes[1]), m_stelle[0],          m_stelle[1]};
-    const auto Kandidaten = [&anker](const char* stelle) { return anker.Kandidaten(stelle); };
+    const auto Kandidaten = [&anker](const char* stelle) {
+        return anker.Kandidaten(stelle);
+    };
 
     // the candidates of `maske` (bit i: place basis + i), first match wins
     const auto pruefen = [&](std::size_t basis, std::uint32_t maske) -> std::ptrdiff_t {
@@ -178,12 +179,14 @@ std::ptrdiff_t KleinSucher::Finden(std::string_view text, std::ptrdiff_t ab) con
 
     // two blocks a round: one branch for 32 places
     for (; pos + 2 * kBreite - 1 <= letzteStelle; pos += 2 * kBreite) {
-        const std::uint32_t maske = Kandidaten(daten + pos) | Kandidaten(daten + pos + kBreite) << kBreite;
+        const std::uint32_t maske = Kandidaten(daten + pos) | Kandidaten(daten + pos + kBreite)
+                                                                  << kBreite;
         if (maske != 0)
             if (const auto treffer = pruefen(pos, maske); treffer >= 0) return treffer;
     }
     for (; pos + kBreite - 1 <= letzteStelle; pos += kBreite)
-        if (const auto treffer = pruefen(pos, Kandidaten(daten + pos)); treffer >= 0) return treffer;
+        if (const auto treffer = pruefen(pos, Kandidaten(daten + pos)); treffer >= 0)
+            return treffer;
     if (pos > letzteStelle) return -1;
     if (letzteStelle >= kBreite - 1) {
         // the rest in one block that ends at the last place, without the

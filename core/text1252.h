@@ -42,7 +42,7 @@ public:
 private:
     bool PasstAn(const char* stelle) const noexcept;
 
-    std::string m_muster;      // lower case
+    std::string m_muster;          // lower case
     std::size_t m_stelle[2] = {};  // where its two rarest bytes stand
     char m_erstes[2] = {};         // the first of them in both spellings
     char m_letztes[2] = {};        // likewise the second

@@ -8,9 +8,10 @@ PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
             qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
             fonts-dejavu-core)
 # What the tests and benchmarks need besides: GoogleTest, Google Benchmark,
-# the desktop-file and AppStream validators, dpkg-shlibdeps for the package.
+# the desktop-file and AppStream validators, dpkg-shlibdeps for the package,
+# clang-format for the formatting check.
 PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
-             desktop-file-utils appstream dpkg-dev file)
+             desktop-file-utils appstream dpkg-dev file clang-format git)
 # The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
 PAKETE_FUZZ=(clang libclang-rt-14-dev)
 

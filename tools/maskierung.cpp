@@ -23,10 +23,18 @@ std::string Entschluesseln(std::string_view argument) {
         }
         if (++i == argument.size()) throw Lesefehler("backslash at end of line");
         switch (argument[i]) {
-            case 'r': bytes += '\r'; break;
-            case 'n': bytes += '\n'; break;
-            case 't': bytes += '\t'; break;
-            case '\\': bytes += '\\'; break;
+            case 'r':
+                bytes += '\r';
+                break;
+            case 'n':
+                bytes += '\n';
+                break;
+            case 't':
+                bytes += '\t';
+                break;
+            case '\\':
+                bytes += '\\';
+                break;
             case 'x': {
                 int hoch = i + 1 < argument.size() ? HexWert(argument[i + 1]) : -1;
                 int tief = i + 2 < argument.size() ? HexWert(argument[i + 2]) : -1;
@@ -49,10 +57,18 @@ std::string Maskieren(std::string_view text) {
     for (char c : text) {
         auto b = static_cast<unsigned char>(c);
         switch (b) {
-            case '\\': zeile += "\\\\"; break;
-            case '\r': zeile += "\\r"; break;
-            case '\n': zeile += "\\n"; break;
-            case '\t': zeile += "\\t"; break;
+            case '\\':
+                zeile += "\\\\";
+                break;
+            case '\r':
+                zeile += "\\r";
+                break;
+            case '\n':
+                zeile += "\\n";
+                break;
+            case '\t':
+                zeile += "\\t";
+                break;
             default:
                 if (b >= 0x20 && b <= 0x7E) {
                     zeile += c;

@@ -164,7 +164,8 @@ private:
             befehl();
         } catch (const CFalscherParameter& fehler) {
             char zeile[32];
-            std::snprintf(zeile, sizeof zeile, "fehler 0x%08x", static_cast<unsigned>(fehler.HResult()));
+            std::snprintf(zeile, sizeof zeile, "fehler 0x%08x",
+                          static_cast<unsigned>(fehler.HResult()));
             m_aus << zeile << '\n';
         }
     }

@@ -17,7 +17,8 @@ CDia_Info::CDia_Info(QWidget* pParent) : QDialog(pParent) {
     const int kante = qMin(pSymbol->width(), pSymbol->height());
     pSymbol->setPixmap(SymbolLaden(IDR_MAINFRAME).pixmap(QSize(kante, kante)));
 
-    connect(findChild<QPushButton*>(QStringLiteral("IDOK")), &QPushButton::clicked, this, &QDialog::accept);
+    connect(findChild<QPushButton*>(QStringLiteral("IDOK")), &QPushButton::clicked, this,
+            &QDialog::accept);
 }
 
 int CDia_Info::DoModal() {

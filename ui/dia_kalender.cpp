@@ -58,15 +58,19 @@ void CDia_Kalender::DoDataExchange() {
 // Every handler runs in the error frame, as the framework runs message
 // handlers.
 void CDia_Kalender::NachrichtenVerbinden() {
-    auto knopf = [this](const char* id) { return findChild<QPushButton*>(QLatin1String(id)); };
+    auto knopf = [this](const char* id) {
+        return findChild<QPushButton*>(QLatin1String(id));
+    };
     auto nachricht = [this](void (CDia_Kalender::*handler)()) {
-        return [this, handler] { ImRahmen(this, [this, handler] { (this->*handler)(); }); };
+        return [this, handler] {
+            ImRahmen(this, [this, handler] { (this->*handler)(); });
+        };
     };
 
     // WM_SYSCOMMAND: the stand-in window menu (contextMenuEvent; the Menu
     // key comes as a context menu from the window system, Shift+F10 not).
-    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated,
-            this, &CDia_Kalender::KontextmenuePerTastatur);
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            &CDia_Kalender::KontextmenuePerTastatur);
     // WM_PAINT, WM_QUERYDRAGICON: the window system draws the icon itself.
     setWindowIcon(m_hIcon);
     // MCN_SELECT. After an error the calendar goes back to the day the
@@ -76,10 +80,14 @@ void CDia_Kalender::NachrichtenVerbinden() {
             m_ctrlKalender->AuswahlSetzen(TagVon(m_notizBuch.m_timeAktuell));
     });
     connect(knopf("IDOK"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedOk));
-    connect(knopf("ID_NOTIZ"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedNotiz));
-    connect(knopf("ID_FINDEN"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedFinden));
-    connect(knopf("ID_TERMINE"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedTermine));
-    connect(knopf("IDCANCEL"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedCancel));
+    connect(knopf("ID_NOTIZ"), &QPushButton::clicked, this,
+            nachricht(&CDia_Kalender::OnBnClickedNotiz));
+    connect(knopf("ID_FINDEN"), &QPushButton::clicked, this,
+            nachricht(&CDia_Kalender::OnBnClickedFinden));
+    connect(knopf("ID_TERMINE"), &QPushButton::clicked, this,
+            nachricht(&CDia_Kalender::OnBnClickedTermine));
+    connect(knopf("IDCANCEL"), &QPushButton::clicked, this,
+            nachricht(&CDia_Kalender::OnBnClickedCancel));
     // ID_HELP has no entry: the button and F1 go on to the application.
     connect(knopf("ID_HELP"), &QPushButton::clicked, this, [this] { OnCmdMsg(ID_HELP); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
@@ -136,17 +144,14 @@ void CDia_Kalender::OnBnClickedNotiz() {
         datum::Format(tag, "%j").c_str());
     dlgNotiz.m_strTitel = m_strMeldung;
 
-    if (dlgNotiz.DoModal() != IDOK)
-        return;
-    if (g_strDialogText.empty())
-        m_notizBuch.NotizLoeschen(m_notizBuch.m_timeAktuell);
+    if (dlgNotiz.DoModal() != IDOK) return;
+    if (g_strDialogText.empty()) m_notizBuch.NotizLoeschen(m_notizBuch.m_timeAktuell);
     TextSetzen(g_strDialogText);
 }
 
 void CDia_Kalender::OnBnClickedFinden() {
     CDia_Finden dlgFinden(this);
-    if (dlgFinden.DoModal() != IDOK)
-        return;
+    if (dlgFinden.DoModal() != IDOK) return;
     m_strMeldung = m_notizBuch.NotizenFinden();
 
     CDia_Notiz dlgBericht(this);
@@ -168,7 +173,10 @@ void CDia_Kalender::OnBnClickedTermine() {
     CDia_Notiz dlgBericht(this);
     dlgBericht.m_bNurLesen = true;
     dlgBericht.m_strText = m_strMeldung;
-    m_strMeldung = text1252::Format("Termine f\xFCr die n\xE4" "chste %d Tage", kTermineTage);
+    m_strMeldung = text1252::Format(
+        "Termine f\xFCr die n\xE4"
+        "chste %d Tage",
+        kTermineTage);
     dlgBericht.m_strTitel = m_strMeldung;
     dlgBericht.DoModal();
 }
@@ -176,9 +184,9 @@ void CDia_Kalender::OnBnClickedTermine() {
 void CDia_Kalender::OnBnClickedCancel() {
     m_strMeldung =
         "Die eingegebene \xC4nderungen werden nicht gespeichert sein!\n"
-        "M\xF6" "chten Sie wirklich das Programm verlassen ohne \xC4nderungen zu speichern?";
-    if (FrageJaNein(this, m_strMeldung) == IDYES)
-        OnCancel();
+        "M\xF6"
+        "chten Sie wirklich das Programm verlassen ohne \xC4nderungen zu speichern?";
+    if (FrageJaNein(this, m_strMeldung) == IDYES) OnCancel();
 }
 
 void CDia_Kalender::OnOK() {
@@ -203,8 +211,7 @@ void CDia_Kalender::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
 }
 
 bool CDia_Kalender::OnCmdMsg(unsigned nID) {
-    if (nID < 0x8000 || nID > 0xEFFF)
-        return false;
+    if (nID < 0x8000 || nID > 0xEFFF) return false;
     auto* pApp = qobject_cast<CKalenderApp*>(QCoreApplication::instance());
     return pApp != nullptr && pApp->OnCmdMsg(nID);
 }
@@ -225,8 +232,7 @@ void CDia_Kalender::contextMenuEvent(QContextMenuEvent* e) {
 
 void CDia_Kalender::SystemmenueZeigen(const QPoint& global) {
     const auto nID = systemmenue::Waehlen(this, global, StringLaden(IDS_ABOUTBOX), IDM_ABOUTBOX);
-    if (nID)
-        ImRahmen(this, [this, nID] { OnSysCommand(*nID, 0); });
+    if (nID) ImRahmen(this, [this, nID] { OnSysCommand(*nID, 0); });
 }
 
 // Shift+F10 asks the focused control for its context menu, as the Menu key

@@ -26,12 +26,10 @@ CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
     connect(pSchliessen, &QShortcut::activated, this, &QWidget::close);
 
     resize(560, 520);
-    if (pOwner != nullptr)
-        move(pOwner->frameGeometry().center() - rect().center());
+    if (pOwner != nullptr) move(pOwner->frameGeometry().center() - rect().center());
 }
 
 void CHilfeFenster::VerweisOeffnen(const QUrl& ziel) {
     const QUrl absolut = m_pText->source().resolved(ziel);
-    if (absolut.scheme() == QLatin1String("qrc"))
-        m_pText->setSource(absolut);
+    if (absolut.scheme() == QLatin1String("qrc")) m_pText->setSource(absolut);
 }

@@ -44,8 +44,7 @@ void CKalenderApp::OnHelp() {
     if (m_pHilfe == nullptr) {
         // Owned by the modal window in front, so that it is not blocked.
         QWidget* pVorne = activeModalWidget();
-        if (pVorne == nullptr)
-            pVorne = activeWindow();
+        if (pVorne == nullptr) pVorne = activeWindow();
         m_pHilfe = new CHilfeFenster(pVorne);
     }
     m_pHilfe->show();

@@ -18,8 +18,7 @@ static void RessourcenEinbinden() {
 QIcon SymbolLaden(int nID) {
     RessourcenEinbinden();
     QIcon symbol;
-    if (nID != IDR_MAINFRAME)
-        return symbol;
+    if (nID != IDR_MAINFRAME) return symbol;
     const QDir gruppe(QStringLiteral(":/IDR_MAINFRAME"));
     for (const QString& datei : gruppe.entryList({QStringLiteral("*.png")}, QDir::Files))
         symbol.addFile(gruppe.filePath(datei));
@@ -28,8 +27,7 @@ QIcon SymbolLaden(int nID) {
 
 QString StringLaden(int nID) {
     for (const StringEintrag& eintrag : kStringTabelle) {
-        if (eintrag.nID == nID)
-            return QString::fromUtf8(eintrag.pszText);
+        if (eintrag.nID == nID) return QString::fromUtf8(eintrag.pszText);
     }
     return {};
 }

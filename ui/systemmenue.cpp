@@ -14,8 +14,8 @@ bool Veraenderlich(const QWidget* pFenster) {
 
 }  // namespace
 
-std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global,
-                                const QString& strZusatz, unsigned nZusatzID) {
+std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global, const QString& strZusatz,
+                                unsigned nZusatzID) {
     const Qt::WindowFlags flags = pFenster->windowFlags();
     const bool bMinimiert = pFenster->isMinimized();
     const bool bMaximiert = pFenster->isMaximized();
@@ -43,36 +43,33 @@ std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global,
     }
 
     const QAction* pGewaehlt = menu.exec(global);
-    if (pGewaehlt == nullptr)
-        return std::nullopt;
+    if (pGewaehlt == nullptr) return std::nullopt;
     return pGewaehlt->data().toUInt();
 }
 
 void Ausfuehren(QWidget* pFenster, unsigned nID) {
     switch (Befehl(nID)) {
-    case SC_CLOSE:
-        pFenster->close();
-        break;
-    case SC_MINIMIZE:
-        pFenster->showMinimized();
-        break;
-    case SC_MAXIMIZE:
-        if (Veraenderlich(pFenster))
-            pFenster->showMaximized();
-        break;
-    case SC_RESTORE:
-        pFenster->showNormal();
-        break;
-    case SC_MOVE:
-        if (QWindow* pWindow = pFenster->windowHandle())
-            pWindow->startSystemMove();
-        break;
-    case SC_SIZE:
-        if (QWindow* pWindow = pFenster->windowHandle(); pWindow && Veraenderlich(pFenster))
-            pWindow->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
-        break;
-    default:
-        break;
+        case SC_CLOSE:
+            pFenster->close();
+            break;
+        case SC_MINIMIZE:
+            pFenster->showMinimized();
+            break;
+        case SC_MAXIMIZE:
+            if (Veraenderlich(pFenster)) pFenster->showMaximized();
+            break;
+        case SC_RESTORE:
+            pFenster->showNormal();
+            break;
+        case SC_MOVE:
+            if (QWindow* pWindow = pFenster->windowHandle()) pWindow->startSystemMove();
+            break;
+        case SC_SIZE:
+            if (QWindow* pWindow = pFenster->windowHandle(); pWindow && Veraenderlich(pFenster))
+                pWindow->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+            break;
+        default:
+            break;
     }
 }
 

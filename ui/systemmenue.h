@@ -20,14 +20,16 @@ inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
 
 // The low four bits of a command number are the system's own.
-inline constexpr unsigned Befehl(unsigned nID) { return nID & 0xFFF0; }
+inline constexpr unsigned Befehl(unsigned nID) {
+    return nID & 0xFFF0;
+}
 
 // Shows the window menu of `pFenster` at `global`: the window commands as
 // the window's state allows them, then, when `strZusatz` is not empty, a
 // separator and `strZusatz` with the command `nZusatzID`. Returns the
 // chosen command, or nothing when the menu was dismissed.
-std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global,
-                                const QString& strZusatz, unsigned nZusatzID);
+std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global, const QString& strZusatz,
+                                unsigned nZusatzID);
 
 // Carries out one of the window commands the way the window system does.
 void Ausfuehren(QWidget* pFenster, unsigned nID);

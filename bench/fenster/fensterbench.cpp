@@ -66,7 +66,9 @@ protected:
             });
         } else if (pFenster->objectName() == QLatin1String("IDD_NOTIZ")) {
             m_gezeigt = Uhr::now();
-            m_laenge = std::size_t(pFenster->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"))->document()->characterCount());
+            m_laenge = std::size_t(pFenster->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"))
+                                       ->document()
+                                       ->characterCount());
             QTimer::singleShot(0, pFenster, [pFenster] {
                 pFenster->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
             });
@@ -91,8 +93,11 @@ struct Fenster {
     }
 
     explicit Fenster(int n)
-        : notizen(korpus::Erzeugen(n)), jetzt(Neun(notizen.front().tag)),
-          dlg(nullptr, [this] { return jetzt; }), anzahl(n), tag(n) {
+        : notizen(korpus::Erzeugen(n)),
+          jetzt(Neun(notizen.front().tag)),
+          dlg(nullptr, [this] { return jetzt; }),
+          anzahl(n),
+          tag(n) {
         dlg.show();
         for (const auto& notiz : notizen) {
             Editor()->KernTextSetzen(notiz.text);
@@ -102,7 +107,9 @@ struct Fenster {
         QCoreApplication::processEvents();
     }
     CNotizEdit* Editor() { return dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")); }
-    CMonatsKalender* Kalender() { return dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER")); }
+    CMonatsKalender* Kalender() {
+        return dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
+    }
     QPushButton* Knopf(const char* id) { return dlg.findChild<QPushButton*>(QLatin1String(id)); }
 };
 

@@ -16,11 +16,14 @@ namespace {
 
 std::string ErwarteteZeile(std::int64_t tag, std::int64_t abstand) {
     const orakel::Datum d = orakel::AusTagesnummer(tag);
-    const char* const namen[] = {"Heute\t\t", "Morgen\t\t", "\xDC" "bermorgen\t"};
+    const char* const namen[] = {"Heute\t\t", "Morgen\t\t",
+                                 "\xDC"
+                                 "bermorgen\t"};
     char zahl[16], zeile[96];
     std::snprintf(zahl, sizeof zahl, "%03d\t\t", static_cast<int>(abstand));
-    std::snprintf(zeile, sizeof zeile, "%02d. %.3s\t%d\t%.4s\t%s", d.tag, orakel::kMonate[d.monat - 1],
-                  d.jahr, orakel::kWochentage[orakel::Wochentag(tag)], abstand < 3 ? namen[abstand] : zahl);
+    std::snprintf(zeile, sizeof zeile, "%02d. %.3s\t%d\t%.4s\t%s", d.tag,
+                  orakel::kMonate[d.monat - 1], d.jahr, orakel::kWochentage[orakel::Wochentag(tag)],
+                  abstand < 3 ? namen[abstand] : zahl);
     return zeile + orakel::Schluessel(tag) + "\r\n";
 }
 
@@ -30,9 +33,10 @@ std::string ErwarteteZeile(std::int64_t tag, std::int64_t abstand) {
 // side of a change; notes from the day before the window to the one after.
 TEST(Terminbericht, ZaehltKalendertageUeberJedeUmstellung) {
     int falsch = 0;
-    for (auto [von, bis] : {std::pair{orakel::Tagesnummer(1994, 10, 1), orakel::Tagesnummer(1995, 1, 31)},
-                            {orakel::Tagesnummer(2011, 3, 1), orakel::Tagesnummer(2012, 4, 30)},
-                            {orakel::Tagesnummer(2017, 8, 1), orakel::Tagesnummer(2018, 3, 31)}}) {
+    for (auto [von, bis] :
+         {std::pair{orakel::Tagesnummer(1994, 10, 1), orakel::Tagesnummer(1995, 1, 31)},
+          {orakel::Tagesnummer(2011, 3, 1), orakel::Tagesnummer(2012, 4, 30)},
+          {orakel::Tagesnummer(2017, 8, 1), orakel::Tagesnummer(2018, 3, 31)}}) {
         std::map<std::int64_t, std::int64_t> anfaenge;  // the days that exist
         for (std::int64_t n = von - 3; n <= bis + 104; ++n)
             if (const auto a = orakel::TagesAnfang(n)) anfaenge.emplace(n, *a);
@@ -59,7 +63,8 @@ TEST(Terminbericht, ZaehltKalendertageUeberJedeUmstellung) {
                 const std::string ist = buch.TermineListe();
                 if (ist != erwartet && ++falsch <= 5)
                     ADD_FAILURE() << "start-up at " << heute << " (" << orakel::Schluessel(heuteTag)
-                                  << ")\n--- got:\n" << ist.substr(0, 300) << "\n--- expected:\n"
+                                  << ")\n--- got:\n"
+                                  << ist.substr(0, 300) << "\n--- expected:\n"
                                   << erwartet.substr(0, 300);
             }
         }
@@ -99,8 +104,9 @@ TEST(Berichte, UnstimmigeMapsUndUnzerlegbareWerte) {
     buch.m_mapNotiz[""] = "[TERMIN] Zahn jenseits aller Jahre";
     buch.m_mapDatum[""] = std::numeric_limits<Datumswert>::max();
     g_strDialogText = "ZAHN";
-    EXPECT_EQ(buch.NotizenFinden(),
-              "==========\tNotiz f\xFCr 00.  0, \t==========\r\n[TERMIN] Zahn jenseits aller Jahre\r\n");
+    EXPECT_EQ(
+        buch.NotizenFinden(),
+        "==========\tNotiz f\xFCr 00.  0, \t==========\r\n[TERMIN] Zahn jenseits aller Jahre\r\n");
     EXPECT_EQ(buch.TermineListe(), "");
 }
 

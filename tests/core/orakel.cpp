@@ -51,7 +51,9 @@ std::int64_t LokalerTag(std::int64_t t) {
     return Tagesnummer(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 }
 
-long Versatz(std::int64_t t) { return Lokal(t).tm_gmtoff; }
+long Versatz(std::int64_t t) {
+    return Lokal(t).tm_gmtoff;
+}
 
 std::int64_t Umstellung(std::int64_t a, std::int64_t b) {
     const long va = Versatz(a);
@@ -98,7 +100,8 @@ int Wochentag(std::int64_t n) {
 
 const char* const kWochentage[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                     "Donnerstag", "Freitag", "Samstag"};
-const char* const kMonate[12] = {"Januar", "Februar", "M\xE4rz",   "April",   "Mai",      "Juni",
-                                 "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const char* const kMonate[12] = {"Januar",    "Februar", "M\xE4rz",  "April",
+                                 "Mai",       "Juni",    "Juli",     "August",
+                                 "September", "Oktober", "November", "Dezember"};
 
 }  // namespace orakel

@@ -27,7 +27,7 @@ std::optional<std::int64_t> TagesAnfang(std::int64_t tagesnummer);
 std::int64_t ErsterAugenblick(int jahr, int monat, int tag);  // of a day that exists
 
 std::string Schluessel(std::int64_t tagesnummer);  // "dd.mm.yyyy"
-int Wochentag(std::int64_t tagesnummer);            // 0 = Sonntag
+int Wochentag(std::int64_t tagesnummer);           // 0 = Sonntag
 
 // The German names as Windows-1252 bytes, typed out independently.
 extern const char* const kWochentage[7];

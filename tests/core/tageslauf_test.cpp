@@ -24,17 +24,20 @@ const std::vector<Tag>& AlleTage() {
     static const std::vector<Tag> tage = [] {
         std::vector<Tag> v;
         for (auto [von, bis] : {std::pair{1900, 2100}, {2400, 2400}, {3000, 3001}, {9999, 9999}})
-            for (auto n = orakel::Tagesnummer(von, 1, 1); n <= orakel::Tagesnummer(bis, 12, 31); ++n)
+            for (auto n = orakel::Tagesnummer(von, 1, 1); n <= orakel::Tagesnummer(bis, 12, 31);
+                 ++n)
                 v.push_back({n, orakel::TagesAnfang(n)});
         return v;
     }();
     return tage;
 }
 
-std::optional<Datumswert> Umwandeln(std::int64_t n, std::uint16_t stunde = 0, std::uint16_t minute = 0) {
+std::optional<Datumswert> Umwandeln(std::int64_t n, std::uint16_t stunde = 0,
+                                    std::uint16_t minute = 0) {
     const auto [jahr, monat, tag] = orakel::AusTagesnummer(n);
     try {
-        return datum::AusFeldern({std::uint16_t(jahr), std::uint16_t(monat), std::uint16_t(tag), stunde, minute});
+        return datum::AusFeldern(
+            {std::uint16_t(jahr), std::uint16_t(monat), std::uint16_t(tag), stunde, minute});
     } catch (const CFalscherParameter&) {
         return std::nullopt;
     }
@@ -98,12 +101,23 @@ TEST(Tageslauf, DurcheinanderNachFremdenUhrzeitenDieselbenWerte) {
 // Fields that name no real day or time, and days outside 1900..9999, raise
 // rather than roll over into another day's key.
 TEST(Datum, UngueltigeFelderWerfenDenParameterfehler) {
-    for (const TagesFelder& f : std::initializer_list<TagesFelder>{
-             {1899, 12, 31}, {0, 0, 0}, {10000, 1, 1}, {65535, 12, 31}, {2026, 2, 29}, {1900, 2, 29},
-             {2026, 4, 31}, {2026, 0, 15}, {2026, 13, 1}, {2026, 12, 0}, {2026, 12, 32},
-             {2026, 12, 6, 24}, {2026, 12, 6, 0, 60}, {2026, 12, 6, 0, 0, 60}}) {
+    for (const TagesFelder& f : std::initializer_list<TagesFelder>{{1899, 12, 31},
+                                                                   {0, 0, 0},
+                                                                   {10000, 1, 1},
+                                                                   {65535, 12, 31},
+                                                                   {2026, 2, 29},
+                                                                   {1900, 2, 29},
+                                                                   {2026, 4, 31},
+                                                                   {2026, 0, 15},
+                                                                   {2026, 13, 1},
+                                                                   {2026, 12, 0},
+                                                                   {2026, 12, 32},
+                                                                   {2026, 12, 6, 24},
+                                                                   {2026, 12, 6, 0, 60},
+                                                                   {2026, 12, 6, 0, 0, 60}}) {
         EXPECT_THROW(datum::AusFeldern(f), CFalscherParameter)
-            << f.jahr << "-" << f.monat << "-" << f.tag << " " << f.stunde << ":" << f.minute << ":" << f.sekunde;
+            << f.jahr << "-" << f.monat << "-" << f.tag << " " << f.stunde << ":" << f.minute << ":"
+            << f.sekunde;
     }
 }
 

@@ -10,11 +10,16 @@ namespace {
 // page chart.
 unsigned char KleinLautTabelle(unsigned char c) {
     switch (c) {
-        case 0x8A: return 0x9A;  // Š š
-        case 0x8C: return 0x9C;  // Œ œ
-        case 0x8E: return 0x9E;  // Ž ž
-        case 0x9F: return 0xFF;  // Ÿ ÿ
-        case 0xD7: return 0xD7;  // × is no letter
+        case 0x8A:
+            return 0x9A;  // Š š
+        case 0x8C:
+            return 0x9C;  // Œ œ
+        case 0x8E:
+            return 0x9E;  // Ž ž
+        case 0x9F:
+            return 0xFF;  // Ÿ ÿ
+        case 0xD7:
+            return 0xD7;  // × is no letter
     }
     return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE) ? c + 32 : c;
 }
@@ -29,7 +34,8 @@ TEST(Text1252, JedesByteWirdNachDerCodeseiteKleingeschrieben) {
 std::ptrdiff_t NaivFinden(const std::string& text, const std::string& muster, std::size_t ab) {
     for (std::size_t i = ab; i + muster.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < muster.size() && KleinLautTabelle(text[i + k]) == KleinLautTabelle(muster[k])) ++k;
+        while (k < muster.size() && KleinLautTabelle(text[i + k]) == KleinLautTabelle(muster[k]))
+            ++k;
         if (k == muster.size()) return static_cast<std::ptrdiff_t>(i);
     }
     return -1;
@@ -41,7 +47,9 @@ TEST(Text1252, KleinSucherFindetWasDieNaiveSucheFindet) {
     // mixed case.
     const std::string alphabet = "aAtT\xE4\xC4\xFF\x9F[]\r\n ";  // letters in pairs
     std::mt19937 zufall(1252);
-    auto zeichen = [&] { return alphabet[zufall() % alphabet.size()]; };
+    auto zeichen = [&] {
+        return alphabet[zufall() % alphabet.size()];
+    };
     for (int fall = 0; fall < 20000; ++fall) {
         const bool lang = fall % 50 == 0;
         std::string text(zufall() % (lang ? 900 : 70), ' '), muster(zufall() % 6, ' ');

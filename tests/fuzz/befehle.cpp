@@ -6,10 +6,10 @@
 namespace fuzz {
 namespace {
 
-constexpr std::array<Art, 15> kArten = {
-    Art::Tag,       Art::Tag,     Art::Tag,     Art::Tag,      Art::Tag,
-    Art::Editor,    Art::Editor,  Art::Editor,  Art::Anhaengen, Art::Finden,
-    Art::FindenAus, Art::Termine, Art::Termine, Art::Loeschen, Art::NotizLeer};
+constexpr std::array<Art, 15> kArten = {Art::Tag,       Art::Tag,      Art::Tag,       Art::Tag,
+                                        Art::Tag,       Art::Editor,   Art::Editor,    Art::Editor,
+                                        Art::Anhaengen, Art::Finden,   Art::FindenAus, Art::Termine,
+                                        Art::Termine,   Art::Loeschen, Art::NotizLeer};
 constexpr std::uint8_t kSelten = 15;
 constexpr std::array<Art, 3> kSeltene = {Art::Heute, Art::Start, Art::LoeschenWert};
 
@@ -23,11 +23,11 @@ constexpr std::array<std::uint16_t, 14> kJahre = {2026, 2026, 2026, 2027, 2027, 
 // odd days, the ends of the appointment window seen from the start-up day,
 // and fields that name no day.
 constexpr std::array<TagesFelder, 30> kRandtage = {{
-    {1900, 1, 1}, {1900, 2, 28}, {1900, 2, 29}, {1900, 3, 1},  {2000, 2, 29},  {2100, 2, 29},
-    {2024, 2, 29}, {2026, 2, 29}, {1969, 12, 31}, {1970, 1, 1}, {2038, 1, 19}, {2038, 1, 20},
+    {1900, 1, 1},   {1900, 2, 28},  {1900, 2, 29},  {1900, 3, 1},  {2000, 2, 29}, {2100, 2, 29},
+    {2024, 2, 29},  {2026, 2, 29},  {1969, 12, 31}, {1970, 1, 1},  {2038, 1, 19}, {2038, 1, 20},
     {2011, 12, 29}, {2011, 12, 30}, {2011, 12, 31}, {2018, 11, 3}, {2018, 11, 4}, {2027, 3, 28},
-    {2027, 10, 31}, {2026, 12, 6}, {2026, 12, 5}, {2027, 3, 16}, {2027, 3, 17}, {9999, 12, 31},
-    {1899, 12, 31}, {10000, 1, 1}, {2026, 13, 1}, {2026, 0, 10}, {2026, 12, 0}, {2026, 4, 31},
+    {2027, 10, 31}, {2026, 12, 6},  {2026, 12, 5},  {2027, 3, 16}, {2027, 3, 17}, {9999, 12, 31},
+    {1899, 12, 31}, {10000, 1, 1},  {2026, 13, 1},  {2026, 0, 10}, {2026, 12, 0}, {2026, 4, 31},
 }};
 constexpr std::uint8_t kRand = 0xE0, kRoh = 0xF0;
 
@@ -98,16 +98,21 @@ bool Schritt(Leser& l, Befehl& b) {
     switch (b.art) {
         case Art::Tag:
         case Art::Loeschen:
-        case Art::Start: return l.Tag(b.felder);
-        case Art::Heute: return l.Tag(b.felder) && l.Uhrzeit(b.felder);
+        case Art::Start:
+            return l.Tag(b.felder);
+        case Art::Heute:
+            return l.Tag(b.felder) && l.Uhrzeit(b.felder);
         case Art::Editor:
         case Art::Anhaengen:
-        case Art::Finden: return l.Text(b.text);
+        case Art::Finden:
+            return l.Text(b.text);
         case Art::FindenAus:
             return l.Lesen(b.notiz) && l.Lesen(b.ab) && l.Lesen(b.laenge) && l.Lesen(b.gross);
-        case Art::LoeschenWert: return l.Lesen(b.wert);
+        case Art::LoeschenWert:
+            return l.Lesen(b.wert);
         case Art::Termine:
-        case Art::NotizLeer: return true;
+        case Art::NotizLeer:
+            return true;
     }
     return false;
 }
@@ -123,12 +128,15 @@ std::vector<Befehl> Lesen(const std::uint8_t* daten, std::size_t groesse) {
 
 std::string Schreiben(const Befehl& b) {
     std::string s;
-    const auto zahl16 = [&s](unsigned z) { s += {static_cast<char>(z >> 8), static_cast<char>(z)}; };
+    const auto zahl16 = [&s](unsigned z) {
+        s += {static_cast<char>(z >> 8), static_cast<char>(z)};
+    };
     if (const auto art = std::find(kArten.begin(), kArten.end(), b.art); art != kArten.end())
         s += static_cast<char>(art - kArten.begin());
     else
         s += {static_cast<char>(kSelten),
-              static_cast<char>(std::find(kSeltene.begin(), kSeltene.end(), b.art) - kSeltene.begin())};
+              static_cast<char>(std::find(kSeltene.begin(), kSeltene.end(), b.art) -
+                                kSeltene.begin())};
     if (b.art == Art::Tag || b.art == Art::Loeschen || b.art == Art::Start || b.art == Art::Heute) {
         s += static_cast<char>(kRoh);
         zahl16(b.felder.jahr);

@@ -23,7 +23,9 @@ std::string Felder(const TagesFelder& f) {
     return std::to_string(f.jahr) + "-" + std::to_string(f.monat) + "-" + std::to_string(f.tag);
 }
 
-modell::Kalendertag AlsTag(const TagesFelder& f) { return {f.jahr, f.monat, f.tag}; }
+modell::Kalendertag AlsTag(const TagesFelder& f) {
+    return {f.jahr, f.monat, f.tag};
+}
 
 std::optional<Datumswert> ErwarteterWert(const TagesFelder& f) {
     return modell::Gueltig(AlsTag(f)) ? modell::ErsterMoment(AlsTag(f)) : std::nullopt;
@@ -68,7 +70,9 @@ void Lauf::Ausfuehren(const Befehl& befehl) {
     ++m_schritt;
     const Befehl b = Aufloesen(befehl);
     switch (b.art) {
-        case Art::Tag: Waehlen(b.felder); break;
+        case Art::Tag:
+            Waehlen(b.felder);
+            break;
         case Art::Editor:
             m_editor.TextSetzen(b.text);
             m_editorText = b.text;
@@ -79,7 +83,8 @@ void Lauf::Ausfuehren(const Befehl& befehl) {
             const std::string bericht = m_buch.NotizenFinden();
             if (!(Festhalten() == vorher)) Fehler("the search report changed the store");
             if (g_strDialogText != modell::Klein(b.text))
-                Fehler("the term after the search: ", Unterschied(g_strDialogText, modell::Klein(b.text)));
+                Fehler("the term after the search: ",
+                       Unterschied(g_strDialogText, modell::Klein(b.text)));
             Bericht("search report for \"" + szenario::Maskieren(b.text) + "\"", bericht,
                     modell::Suchbericht(m_notizen, b.text));
             break;
@@ -105,14 +110,19 @@ void Lauf::Ausfuehren(const Befehl& befehl) {
             m_notizen.erase(m_aktuell);
             m_editorText.clear();
             break;
-        case Art::Heute: HeuteSetzen(b.felder); break;
-        case Art::Start: Starten(b.felder); break;
+        case Art::Heute:
+            HeuteSetzen(b.felder);
+            break;
+        case Art::Start:
+            Starten(b.felder);
+            break;
         case Art::LoeschenWert:
             m_buch.NotizLoeschen(b.wert);
             if (const auto tag = modell::LokalesDatum(b.wert)) m_notizen.erase(*tag);
             break;
         case Art::Anhaengen:
-        case Art::FindenAus: break;  // resolved above
+        case Art::FindenAus:
+            break;  // resolved above
     }
     Pruefen();
 }

@@ -41,8 +41,17 @@ namespace fuzz {
 // searches note I (modulo their number, by date) from byte O, L bytes long,
 // upper-cased for odd M. An input that ends inside a step ends the run.
 enum class Art : std::uint8_t {
-    Tag, Editor, Anhaengen, Finden, FindenAus, Termine, Loeschen, NotizLeer,
-    Heute, Start, LoeschenWert,
+    Tag,
+    Editor,
+    Anhaengen,
+    Finden,
+    FindenAus,
+    Termine,
+    Loeschen,
+    NotizLeer,
+    Heute,
+    Start,
+    LoeschenWert,
 };
 
 struct Befehl {

@@ -44,14 +44,16 @@ TEST(Modell, BuildsTheAppointmentReportOfTheWorkedExample) {
         {{2026, 12, 7}, "[termin]   Friseur 9 Uhr   "},
         {{2026, 12, 8}, "[Termin] Elternabend\r\nKuchen backen"},
         {{2026, 12, 20}, "Weihnachtsfeier"},
-        {{2026, 12, 24}, "[TERMIN] Bescherung 18 Uhr [TERMIN] Kirche\r\n[TERMIN] Christmette 22 Uhr"},
+        {{2026, 12, 24},
+         "[TERMIN] Bescherung 18 Uhr [TERMIN] Kirche\r\n[TERMIN] Christmette 22 Uhr"},
         {{2027, 3, 16}, "[TERMIN] Steuerberater"},
         {{2027, 3, 17}, "[TERMIN] Zeugnisse"},
     });
     EXPECT_EQ(modell::Terminbericht(notizen, {2026, 12, 6}),
               "06. Dez\t2026\tSonn\tHeute\t\tZahnarzt 10 Uhr\r\n"
               "07. Dez\t2026\tMont\tMorgen\t\tFriseur 9 Uhr\r\n"
-              "08. Dez\t2026\tDien\t\xDC" "bermorgen\tElternabend\r\n"
+              "08. Dez\t2026\tDien\t\xDC"
+              "bermorgen\tElternabend\r\n"
               "24. Dez\t2026\tDonn\t018\t\tBescherung 18 Uhr [TERMIN] Kirche\r\n"
               "24. Dez\t2026\tDonn\t018\t\tChristmette 22 Uhr\r\n"
               "16. M\xE4r\t2027\tDien\t100\t\tSteuerberater\r\n");
@@ -91,25 +93,47 @@ TEST(Lauf, CatchesABrokenStore) {
     const Befehl finden = Schritt(Art::Finden, {}, "ZAHN");
     const std::vector<std::tuple<const char*, Befehl, std::function<void(CNotizBuch&)>>> faelle = {
         {"m_mapNotiz holds 1 keys, m_mapDatum 0", loeschen,
-         [](CNotizBuch& b) { b.m_mapDatum.clear(); }},
+         [](CNotizBuch& b) {
+             b.m_mapDatum.clear();
+         }},
         {"the date value of 06.12.2026", loeschen,
-         [](CNotizBuch& b) { b.m_mapDatum["06.12.2026"] += 3600; }},
-        {"empty text under", loeschen, [](CNotizBuch& b) { b.m_mapNotiz["06.12.2026"].clear(); }},
+         [](CNotizBuch& b) {
+             b.m_mapDatum["06.12.2026"] += 3600;
+         }},
+        {"empty text under", loeschen,
+         [](CNotizBuch& b) {
+             b.m_mapNotiz["06.12.2026"].clear();
+         }},
         {"the note of 06.12.2026", loeschen,
-         [](CNotizBuch& b) { b.m_mapNotiz["06.12.2026"] += "!"; }},
+         [](CNotizBuch& b) {
+             b.m_mapNotiz["06.12.2026"] += "!";
+         }},
         {"the store holds 2 notes", loeschen,
          [](CNotizBuch& b) {
              b.m_mapNotiz["08.12.2026"] = "x";
              b.m_mapDatum["08.12.2026"] = 0;
          }},
-        {"the editor on 07.12.2026", loeschen, [](CNotizBuch& b) { b.m_pEditor->TextSetzen("y"); }},
-        {"m_timeHeute is", loeschen, [](CNotizBuch& b) { b.m_timeHeute += 86400; }},
-        {"m_timeAktuell is", loeschen, [](CNotizBuch& b) { b.m_timeAktuell += 86400; }},
+        {"the editor on 07.12.2026", loeschen,
+         [](CNotizBuch& b) {
+             b.m_pEditor->TextSetzen("y");
+         }},
+        {"m_timeHeute is", loeschen,
+         [](CNotizBuch& b) {
+             b.m_timeHeute += 86400;
+         }},
+        {"m_timeAktuell is", loeschen,
+         [](CNotizBuch& b) {
+             b.m_timeAktuell += 86400;
+         }},
         // the reports are checked before the store
         {"search report for \"ZAHN\"", finden,
-         [](CNotizBuch& b) { b.m_mapNotiz["06.12.2026"] += "!"; }},
+         [](CNotizBuch& b) {
+             b.m_mapNotiz["06.12.2026"] += "!";
+         }},
         {"appointment report, at line", termine,
-         [](CNotizBuch& b) { b.m_mapDatum["06.12.2026"] += 101 * 86400; }},
+         [](CNotizBuch& b) {
+             b.m_mapDatum["06.12.2026"] += 101 * 86400;
+         }},
     };
     for (const auto& [meldung, pruefschritt, brechen] : faelle) {
         fuzz::Lauf lauf;

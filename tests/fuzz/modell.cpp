@@ -9,11 +9,13 @@ namespace modell {
 namespace {
 
 constexpr const char* kMonate[] = {"Jan", "Feb", "M\xE4r", "Apr", "Mai", "Jun",
-                                   "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+                                   "Jul", "Aug", "Sep",    "Okt", "Nov", "Dez"};
 constexpr const char* kWochentage[] = {"Sonn", "Mont", "Dien", "Mitt", "Donn", "Frei", "Sams"};
 constexpr std::string_view kMarke = "[termin]";
 
-bool Schaltjahr(std::int64_t j) { return j % 400 == 0 || (j % 100 != 0 && j % 4 == 0); }
+bool Schaltjahr(std::int64_t j) {
+    return j % 400 == 0 || (j % 100 != 0 && j % 4 == 0);
+}
 
 int Monatslaenge(int jahr, int monat) {
     if (monat == 2) return Schaltjahr(jahr) ? 29 : 28;
@@ -29,7 +31,9 @@ std::int64_t Tagnummer(const Kalendertag& t) {
 }
 
 // 1970-01-01 was a Thursday (index 4).
-int Wochentag(const Kalendertag& t) { return static_cast<int>(((Tagnummer(t) + 4) % 7 + 7) % 7); }
+int Wochentag(const Kalendertag& t) {
+    return static_cast<int>(((Tagnummer(t) + 4) % 7 + 7) % 7);
+}
 
 std::string_view Getrimmt(std::string_view s) {
     constexpr std::string_view kLeer = " \t\n\v\f\r";
@@ -40,7 +44,9 @@ std::string_view Getrimmt(std::string_view s) {
 std::string Tagesspalte(std::int64_t tage) {
     if (tage == 0) return "Heute\t\t";
     if (tage == 1) return "Morgen\t\t";
-    if (tage == 2) return "\xDC" "bermorgen\t";
+    if (tage == 2)
+        return "\xDC"
+               "bermorgen\t";
     char spalte[16];
     std::snprintf(spalte, sizeof spalte, "%03d\t\t", static_cast<int>(tage));
     return spalte;
@@ -120,9 +126,12 @@ struct Faelle {
         for (int b = 0; b < 256; ++b) klein[b] = gross[b] = static_cast<unsigned char>(b);
         for (int b = 0; b < 256; ++b) {
             int k = b;
-            if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) k = b + 0x20;
-            else if (b == 0x8A || b == 0x8C || b == 0x8E) k = b + 0x10;
-            else if (b == 0x9F) k = 0xFF;
+            if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+                k = b + 0x20;
+            else if (b == 0x8A || b == 0x8C || b == 0x8E)
+                k = b + 0x10;
+            else if (b == 0x9F)
+                k = 0xFF;
             klein[b] = static_cast<unsigned char>(k);
             gross[k] = static_cast<unsigned char>(b);
         }
@@ -138,8 +147,12 @@ std::string Abbilden(std::string_view s, const unsigned char (&tabelle)[256]) {
 
 }  // namespace
 
-std::string Klein(std::string_view s) { return Abbilden(s, kFaelle.klein); }
-std::string Gross(std::string_view s) { return Abbilden(s, kFaelle.gross); }
+std::string Klein(std::string_view s) {
+    return Abbilden(s, kFaelle.klein);
+}
+std::string Gross(std::string_view s) {
+    return Abbilden(s, kFaelle.gross);
+}
 
 std::string Suchbericht(const Notizen& notizen, std::string_view begriff) {
     const std::string klein = Klein(begriff);

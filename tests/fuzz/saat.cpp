@@ -32,12 +32,15 @@ std::optional<Befehl> AusSzenario(const std::string& zeile) {
     else
         std::sscanf(argument.c_str(), "%u-%u-%u%n", &j, &m, &t, &ende);
     const bool datum = ende == static_cast<int>(argument.size()) && j <= 0xFFFF;
-    if (datum) b.felder = {static_cast<std::uint16_t>(j), static_cast<std::uint16_t>(m),
-                           static_cast<std::uint16_t>(t), static_cast<std::uint16_t>(h),
-                           static_cast<std::uint16_t>(mi), static_cast<std::uint16_t>(s)};
+    if (datum)
+        b.felder = {static_cast<std::uint16_t>(j),  static_cast<std::uint16_t>(m),
+                    static_cast<std::uint16_t>(t),  static_cast<std::uint16_t>(h),
+                    static_cast<std::uint16_t>(mi), static_cast<std::uint16_t>(s)};
     if (datum && (wort == "heute" || wort == "start" || wort == "tag" || wort == "loeschen")) {
-        b.art = wort == "heute" ? Art::Heute : wort == "start" ? Art::Start
-              : wort == "tag"   ? Art::Tag   : Art::Loeschen;
+        b.art = wort == "heute"   ? Art::Heute
+                : wort == "start" ? Art::Start
+                : wort == "tag"   ? Art::Tag
+                                  : Art::Loeschen;
     } else if (wort == "editor" || wort == "finden") {
         b.art = wort == "editor" ? Art::Editor : Art::Finden;
         b.text = szenario::Entschluesseln(argument);
@@ -54,33 +57,41 @@ std::string Datum(const modell::Kalendertag& t) {
     std::snprintf(s, sizeof s, "%04d-%02d-%02d", t.jahr, t.monat, t.tag);
     return s;
 }
-std::string Datum(const TagesFelder& f) { return Datum(modell::Kalendertag{f.jahr, f.monat, f.tag}); }
+std::string Datum(const TagesFelder& f) {
+    return Datum(modell::Kalendertag{f.jahr, f.monat, f.tag});
+}
 
 // The scenario lines of a resolved step; `aktuell` is the day that an empty
 // note dialog deletes.
 std::string AlsSzenario(const Befehl& b, const modell::Kalendertag& aktuell) {
     switch (b.art) {
-        case Art::Tag: return "tag " + Datum(b.felder);
-        case Art::Loeschen: return "loeschen " + Datum(b.felder);
-        case Art::Start: return "start " + Datum(b.felder);
+        case Art::Tag:
+            return "tag " + Datum(b.felder);
+        case Art::Loeschen:
+            return "loeschen " + Datum(b.felder);
+        case Art::Start:
+            return "start " + Datum(b.felder);
         case Art::Heute: {
             char zeit[32];
             std::snprintf(zeit, sizeof zeit, " %02u:%02u:%02u", unsigned{b.felder.stunde},
                           unsigned{b.felder.minute}, unsigned{b.felder.sekunde});
             return "heute " + Datum(b.felder) + zeit;
         }
-        case Art::Editor: return "editor " + szenario::Maskieren(b.text);
-        case Art::Finden: return "finden " + szenario::Maskieren(b.text);
-        case Art::Termine: return "termine";
+        case Art::Editor:
+            return "editor " + szenario::Maskieren(b.text);
+        case Art::Finden:
+            return "finden " + szenario::Maskieren(b.text);
+        case Art::Termine:
+            return "termine";
         case Art::NotizLeer:
-            return "# the note dialog comes back empty\nloeschen " + Datum(aktuell) +
-                   "\neditor";
+            return "# the note dialog comes back empty\nloeschen " + Datum(aktuell) + "\neditor";
         case Art::LoeschenWert: {
             const auto tag = modell::LokalesDatum(b.wert);
             return "# NotizLoeschen(" + std::to_string(b.wert) + ")" +
                    (tag && modell::Gueltig(*tag) ? "\nloeschen " + Datum(*tag) : "");
         }
-        default: return "# (unresolved step)";
+        default:
+            return "# (unresolved step)";
     }
 }
 

@@ -23,9 +23,9 @@ ModalFolge& ModalFolge::Dann(Antwort antwort) {
 
 void ModalFolge::Pruefen() {
     QWidget* pFenster = QApplication::activePopupWidget();
-    if (pFenster == nullptr)
-        pFenster = QApplication::activeModalWidget();
-    if (pFenster == nullptr || pFenster == m_pAusser || pFenster == m_pLetztes || !pFenster->isVisible())
+    if (pFenster == nullptr) pFenster = QApplication::activeModalWidget();
+    if (pFenster == nullptr || pFenster == m_pAusser || pFenster == m_pLetztes ||
+        !pFenster->isVisible())
         return;
     m_pLetztes = pFenster;
     auto schliessen = [](QWidget* p) {
@@ -35,15 +35,15 @@ void ModalFolge::Pruefen() {
             p->close();
     };
     if (m_antworten.empty()) {
-        QTest::qFail(qPrintable("unexpected window \"" + pFenster->windowTitle() + '"'), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("unexpected window \"" + pFenster->windowTitle() + '"'), __FILE__,
+                     __LINE__);
         schliessen(pFenster);
         return;
     }
     const Antwort antwort = std::move(m_antworten.front());
     m_antworten.pop_front();
     antwort(pFenster);
-    if (QTest::currentTestFailed() && m_pLetztes && m_pLetztes->isVisible())
-        schliessen(m_pLetztes);
+    if (QTest::currentTestFailed() && m_pLetztes && m_pLetztes->isVisible()) schliessen(m_pLetztes);
 }
 
 void Tippen(QWidget* pZiel, const QString& text) {
@@ -54,8 +54,8 @@ void Tippen(QWidget* pZiel, const QString& text) {
         }
         const qsizetype n = text.at(i).isHighSurrogate() ? 2 : 1;
         const QString zeichen = text.mid(i, n);
-        QTest::sendKeyEvent(QTest::Click, pZiel, Qt::Key(zeichen.at(0).toUpper().unicode()), zeichen,
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, pZiel, Qt::Key(zeichen.at(0).toUpper().unicode()),
+                            zeichen, Qt::NoModifier);
         i += n - 1;
     }
 }
@@ -71,17 +71,21 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
     QVERIFY(pMenu != nullptr);
     for (QAction* pAktion : pMenu->actions()) {
         if (pAktion->text().startsWith(textAnfang))
-            return QTest::mouseClick(pMenu, Qt::LeftButton, {}, pMenu->actionGeometry(pAktion).center());
+            return QTest::mouseClick(pMenu, Qt::LeftButton, {},
+                                     pMenu->actionGeometry(pAktion).center());
     }
     QFAIL(qPrintable("no menu entry " + textAnfang));
 }
 
 Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
-    auto feld = [](int wert) { return static_cast<std::uint16_t>(wert); };
+    auto feld = [](int wert) {
+        return static_cast<std::uint16_t>(wert);
+    };
     return datum::AusFeldern({feld(jahr), feld(monat), feld(tag), feld(stunde), feld(minute), 0});
 }
 
-Testfenster::Testfenster(Datumswert jetzt) : m_jetzt(jetzt), m_dlg(nullptr, [this] { return m_jetzt; }) {}
+Testfenster::Testfenster(Datumswert jetzt)
+    : m_jetzt(jetzt), m_dlg(nullptr, [this] { return m_jetzt; }) {}
 
 void Testfenster::Zeigen() {
     m_dlg.setWindowModality(Qt::ApplicationModal);
@@ -89,11 +93,21 @@ void Testfenster::Zeigen() {
     QVERIFY(QTest::qWaitForWindowActive(&m_dlg));
 }
 
-CNotizEdit* Testfenster::Editor() { return m_dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")); }
-CMonatsKalender* Testfenster::Kalender() { return m_dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER")); }
-QString Testfenster::Tag() { return m_dlg.findChild<QLabel*>(QStringLiteral("IDC_TAG"))->text(); }
-void Testfenster::Tippen(const QString& text) { ::Tippen(Editor(), text); }
-void Testfenster::Rechtsklick(const QPoint& pos) { QTest::mouseClick(m_dlg.windowHandle(), Qt::RightButton, {}, pos); }
+CNotizEdit* Testfenster::Editor() {
+    return m_dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
+}
+CMonatsKalender* Testfenster::Kalender() {
+    return m_dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
+}
+QString Testfenster::Tag() {
+    return m_dlg.findChild<QLabel*>(QStringLiteral("IDC_TAG"))->text();
+}
+void Testfenster::Tippen(const QString& text) {
+    ::Tippen(Editor(), text);
+}
+void Testfenster::Rechtsklick(const QPoint& pos) {
+    QTest::mouseClick(m_dlg.windowHandle(), Qt::RightButton, {}, pos);
+}
 
 void Testfenster::MitMausWaehlen(const QDate& tag) {
     CMonatsKalender* pKalender = Kalender();

@@ -38,8 +38,7 @@ struct Box {
             QVERIFY(pBox != nullptr);
             titel = pBox->windowTitle();
             text = pBox->text();
-            for (QAbstractButton* pKnopf : pBox->buttons())
-                knoepfe += pKnopf->text() + '|';
+            for (QAbstractButton* pKnopf : pBox->buttons()) knoepfe += pKnopf->text() + '|';
             QTest::mouseClick(pBox->button(knopf), Qt::LeftButton);
         };
     }
@@ -55,8 +54,7 @@ class TestHauptfenster : public Fenstertest {
     // by `antworten`, in order.
     void Befehl(const char* befehl, std::initializer_list<ModalFolge::Antwort> antworten) {
         ModalFolge folge(&m_f->m_dlg);
-        for (const auto& antwort : antworten)
-            folge.Dann(antwort);
+        for (const auto& antwort : antworten) folge.Dann(antwort);
         Klicken(&m_f->m_dlg, befehl);
         QVERIFY(folge.AlleBeantwortet());
     }
@@ -68,7 +66,8 @@ private slots:
     void notizenFolgenIhrenTagen() {
         CMonatsKalender* pKalender = m_f->Kalender();
         QVERIFY(pKalender->AnzahlMonate() > 1);  // whole months, as many as fit
-        const QDate letzter = pKalender->ErsterMonat().addMonths(pKalender->AnzahlMonate()).addDays(-1);
+        const QDate letzter =
+            pKalender->ErsterMonat().addMonths(pKalender->AnzahlMonate()).addDays(-1);
         QVERIFY(pKalender->rect().contains(pKalender->TagRechteck(letzter)));
 
         QCOMPARE(m_f->Tag(), QStringLiteral("Notiz für Tag   06.12.2026"));
@@ -97,7 +96,8 @@ private slots:
     void textGehtAlsWindows1252MitCrLfInDenKern() {
         m_f->Tippen(QStringLiteral("Grüße € «ok»\nZeile 2→"));
         QVERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: →"));
+        QCOMPARE(QToolTip::text(),
+                 QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: →"));
         QTest::keyClick(m_f->Editor(), Qt::Key_Return, Qt::ShiftModifier);
         for (const char* eingefuegt : {"Łódź", "Küsse"}) {
             QApplication::clipboard()->setText(QString::fromUtf8(eingefuegt));
@@ -106,7 +106,9 @@ private slots:
         m_f->MitMausWaehlen(QDate(2026, 12, 7));
         Suchen(QStringLiteral("GRÜ"));
         QCOMPARE(m_titel, QStringLiteral("Gefundene Notizen mit \"grü\""));
-        QCOMPARE(m_bericht, kSechster + "Gr\xFC\xDF" "e \x80 \xABok\xBB\r\nZeile 2\r\nK\xFCsse\r\n");
+        QCOMPARE(m_bericht, kSechster +
+                                "Gr\xFC\xDF"
+                                "e \x80 \xABok\xBB\r\nZeile 2\r\nK\xFCsse\r\n");
         m_f->MitMausWaehlen(QDate(2026, 12, 6));
         QCOMPARE(Text(), QStringLiteral("Grüße € «ok»\nZeile 2\nKüsse"));
     }
@@ -137,7 +139,8 @@ private slots:
         Box frage;
         ModalFolge folge(&m_f->m_dlg);
         if (weg == "window menu")
-            folge.Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, QStringLiteral("Schließen")); });
+            folge.Dann(
+                [](QWidget* pMenue) { MenuePunktKlicken(pMenue, QStringLiteral("Schließen")); });
         folge.Dann(frage.Antwort(ja ? QMessageBox::Yes : QMessageBox::No));
         if (weg == "Abbrechen")
             Klicken(&m_f->m_dlg, "IDCANCEL");
@@ -150,8 +153,10 @@ private slots:
         QVERIFY(folge.AlleBeantwortet());
 
         QCOMPARE(frage.titel, QStringLiteral("Dorvane"));
-        QCOMPARE(frage.text, QStringLiteral("Die eingegebene Änderungen werden nicht gespeichert sein!\n"
-                                            "Möchten Sie wirklich das Programm verlassen ohne Änderungen zu speichern?"));
+        QCOMPARE(frage.text,
+                 QStringLiteral(
+                     "Die eingegebene Änderungen werden nicht gespeichert sein!\n"
+                     "Möchten Sie wirklich das Programm verlassen ohne Änderungen zu speichern?"));
         QCOMPARE(frage.knoepfe, QStringLiteral("&Ja|&Nein|"));
         QCOMPARE(m_f->m_dlg.isVisible(), !ja);
         QCOMPARE(Text(), QStringLiteral("Zahnarzt\n10 Uhr"));
@@ -183,7 +188,10 @@ private slots:
     void fensterMenueOeffnetInfo() {
         QString titel, produkt;
         ModalFolge folge(&m_f->m_dlg);
-        folge.Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, QStringLiteral("&Info über Dorvane...")); })
+        folge
+            .Dann([](QWidget* pMenue) {
+                MenuePunktKlicken(pMenue, QStringLiteral("&Info über Dorvane..."));
+            })
             .Dann([&](QWidget* pInfo) {
                 titel = pInfo->windowTitle();
                 produkt = pInfo->findChild<QLabel*>("IDC_STATIC")->text();
@@ -240,7 +248,9 @@ private slots:
                    Tippen(TextVon(pNotiz), QStringLiteral("\nPraxis Müller"));
                    Klicken(pNotiz, "IDOK");
                }});
-        QCOMPARE(m_titel, QStringLiteral("Notiz für 06. Dezember 2026,   Sonntag,   Woche = 49,   Jahrestag = 340"));
+        QCOMPARE(m_titel,
+                 QStringLiteral(
+                     "Notiz für 06. Dezember 2026,   Sonntag,   Woche = 49,   Jahrestag = 340"));
         QCOMPARE(text, std::string("Zahnarzt\r\n10 Uhr"));
         QCOMPARE(m_f->Editor()->KernText(), std::string("Zahnarzt\r\n10 Uhr\r\nPraxis M\xFCller"));
         Suchen(QString());
@@ -253,8 +263,7 @@ private slots:
     // "Leeren" and "OK" remove the day's note at once; cancelled, nothing changes.
     void notizGeleert_data() {
         QTest::addColumn<QString>("weg");
-        for (const char* weg : {"OK", "Abbrechen", "Escape"})
-            QTest::newRow(weg) << weg;
+        for (const char* weg : {"OK", "Abbrechen", "Escape"}) QTest::newRow(weg) << weg;
     }
     void notizGeleert() {
         QFETCH(QString, weg);
@@ -290,8 +299,11 @@ private slots:
         QCOMPARE(m_titel, QStringLiteral("Gefundene Notizen mit \"[*]\""));
         Suchen(QString());
         QCOMPARE(m_titel, QStringLiteral("Alle eingegebene Notizen"));
-        QCOMPARE(m_bericht, kSechster + "Zahnarzt\r\n==========\tNotiz f\xFCr 24. Dez 2026, Donn\t==========\r\n"
-                                        "[TERMIN] Bescherung\r\n" + kFuenfzehnter);
+        QCOMPARE(m_bericht,
+                 kSechster +
+                     "Zahnarzt\r\n==========\tNotiz f\xFCr 24. Dez 2026, Donn\t==========\r\n"
+                     "[TERMIN] Bescherung\r\n" +
+                     kFuenfzehnter);
     }
 
     // Enter is "OK" and a character Windows-1252 cannot hold is refused; the
@@ -300,7 +312,8 @@ private slots:
         m_f->NotizenAnlegen({{QDate(2026, 12, 6), "Zahnarzt"}}, QDate(2026, 12, 7));
         QString tooltip, zweiterAnfang = QStringLiteral("?");
         Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
-                                 auto* pSuche = pFinden->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"));
+                                 auto* pSuche =
+                                     pFinden->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"));
                                  Tippen(pSuche, QStringLiteral("Zahnő"));
                                  tooltip = QToolTip::isVisible() ? QToolTip::text() : QString();
                                  QTest::keyClick(pSuche, Qt::Key_Return);
@@ -312,7 +325,8 @@ private slots:
         QCOMPARE(tooltip, QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ő"));
         QCOMPARE(m_bericht, kSechster + "Zahnarzt\r\n");
         Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
-                   zweiterAnfang = pFinden->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"))->text();
+                   zweiterAnfang =
+                       pFinden->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"))->text();
                    Klicken(pFinden, "IDCANCEL");
                }});
         QCOMPARE(zweiterAnfang, QString());
@@ -330,9 +344,11 @@ private slots:
                              {QDate(2027, 3, 16), "[TERMIN] Steuerberater"},
                              {QDate(2027, 3, 17), "[TERMIN] Zeugnisse"}},
                             QDate(2026, 12, 6));
-        const std::string erwartet = "06. Dez\t2026\tSonn\tHeute\t\tZahnarzt 10 Uhr\r\n"
-                                     "08. Dez\t2026\tDien\t\xDC" "bermorgen\tElternabend\r\n"
-                                     "16. M\xE4r\t2027\tDien\t100\t\tSteuerberater\r\n";
+        const std::string erwartet =
+            "06. Dez\t2026\tSonn\tHeute\t\tZahnarzt 10 Uhr\r\n"
+            "08. Dez\t2026\tDien\t\xDC"
+            "bermorgen\tElternabend\r\n"
+            "16. M\xE4r\t2027\tDien\t100\t\tSteuerberater\r\n";
         bool offenUndLeerenGrau = false;
         QApplication::clipboard()->clear();
         Befehl("ID_TERMINE", {[&](QWidget* pBericht) {
@@ -340,8 +356,9 @@ private slots:
                    Tippen(pText, QStringLiteral("x\n"));
                    QTest::keyClick(pText, Qt::Key_Delete);
                    Klicken(pBericht, "IDC_LEEREN");
-                   offenUndLeerenGrau = pBericht->isVisible() &&
-                                        !pBericht->findChild<QPushButton*>("IDC_LEEREN")->isEnabled();
+                   offenUndLeerenGrau =
+                       pBericht->isVisible() &&
+                       !pBericht->findChild<QPushButton*>("IDC_LEEREN")->isEnabled();
                    QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
                    QTest::keyClick(pText, Qt::Key_C, Qt::ControlModifier);
                    m_bericht = pText->KernText();
@@ -349,7 +366,8 @@ private slots:
                }});
         QVERIFY(offenUndLeerenGrau);
         QCOMPARE(m_bericht, erwartet);
-        QCOMPARE(QApplication::clipboard()->text(), QString::fromLatin1(erwartet).replace("\r\n", "\n"));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromLatin1(erwartet).replace("\r\n", "\n"));
 
         m_f->m_jetzt = Moment(2026, 12, 7, 0, 30);  // left open past midnight
         m_f->Bericht(nullptr, m_titel, m_bericht);

@@ -36,8 +36,9 @@ const std::vector<std::pair<QDate, QString>> kNotizen = {
                                         "Kuchen für den Basar backen")},
     {QDate(2026, 12, 11), QStringLiteral("[TERMIN] Zahnarzt Dr. Weber, 8:15 Uhr\n"
                                          "Bonusheft mitnehmen!")},
-    {QDate(2026, 12, 18), QStringLiteral("[TERMIN] Weihnachtsfeier der Abteilung, 18 Uhr im Ratskeller\n"
-                                         "Wichtelgeschenk besorgen (höchstens 15 €)")},
+    {QDate(2026, 12, 18),
+     QStringLiteral("[TERMIN] Weihnachtsfeier der Abteilung, 18 Uhr im Ratskeller\n"
+                    "Wichtelgeschenk besorgen (höchstens 15 €)")},
     {QDate(2026, 12, 24), QStringLiteral("Heiligabend\n"
                                          "[TERMIN] Christmette 22 Uhr\n"
                                          "Geschenke: Buch für Papa, Schal für Mama")},
@@ -122,8 +123,7 @@ std::vector<Aufnahme> AlleAufnehmen() {
     // The window menu opens on the free area beside the command buttons.
     const QRect termine = Steuerelement<QPushButton>(&dlg, "ID_TERMINE")->geometry();
     const QPoint frei(termine.right() + 30, termine.center().y());
-    if (dlg.childAt(frei) != nullptr)
-        Abbrechen(QStringLiteral("no free area beside \"Termine\""));
+    if (dlg.childAt(frei) != nullptr) Abbrechen(QStringLiteral("no free area beside \"Termine\""));
     Fensterfolge(&dlg)
         .Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, StringLaden(IDS_ABOUTBOX)); })
         .Dann([&](QWidget* pInfo) {
@@ -134,7 +134,6 @@ std::vector<Aufnahme> AlleAufnehmen() {
 
     // "OK" ends without the question.
     Klicken(&dlg, "IDOK");
-    if (dlg.isVisible())
-        Abbrechen(QStringLiteral("the main window did not close on \"OK\""));
+    if (dlg.isVisible()) Abbrechen(QStringLiteral("the main window did not close on \"OK\""));
     return aufnahmen;
 }

@@ -23,15 +23,14 @@ void Tippen(QWidget* pZiel, const QString& text) {
         if (zeichen == QLatin1Char('\n'))
             QTest::keyClick(pZiel, Qt::Key_Return);
         else
-            QTest::sendKeyEvent(QTest::Click, pZiel, Qt::Key(zeichen.toUpper().unicode()), QString(zeichen),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, pZiel, Qt::Key(zeichen.toUpper().unicode()),
+                                QString(zeichen), Qt::NoModifier);
     }
 }
 
 void Klicken(QWidget* pFenster, const char* id) {
     auto* pKnopf = Steuerelement<QPushButton>(pFenster, id);
-    if (!pKnopf->isEnabled())
-        Abbrechen(QStringLiteral("%1 is disabled").arg(QLatin1String(id)));
+    if (!pKnopf->isEnabled()) Abbrechen(QStringLiteral("%1 is disabled").arg(QLatin1String(id)));
     QTest::mouseClick(pKnopf, Qt::LeftButton);
 }
 
@@ -87,9 +86,9 @@ void Fensterfolge::Ausfuehren(const std::function<void()>& aktion) {
 void Fensterfolge::Pruefen() {
     QWidget* pFenster = QApplication::activePopupWidget();
     const bool bMenue = pFenster != nullptr;
-    if (!bMenue)
-        pFenster = QApplication::activeModalWidget();
-    if (pFenster == nullptr || pFenster == m_pHaupt || pFenster == m_pLetztes || !pFenster->isVisible())
+    if (!bMenue) pFenster = QApplication::activeModalWidget();
+    if (pFenster == nullptr || pFenster == m_pHaupt || pFenster == m_pLetztes ||
+        !pFenster->isVisible())
         return;
     // Until the window system activates it, a dialog draws its focus as a
     // window in the background does, and the picture would depend on when

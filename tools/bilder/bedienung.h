@@ -22,7 +22,8 @@ template <typename T>
 T* Steuerelement(QWidget* pFenster, const char* id) {
     T* pElement = pFenster->findChild<T*>(QLatin1String(id));
     if (pElement == nullptr)
-        Abbrechen(QStringLiteral("no control %1 in \"%2\"").arg(QLatin1String(id), pFenster->windowTitle()));
+        Abbrechen(QStringLiteral("no control %1 in \"%2\"")
+                      .arg(QLatin1String(id), pFenster->windowTitle()));
     return pElement;
 }
 

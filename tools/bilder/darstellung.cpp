@@ -22,20 +22,21 @@ void UmgebungFestlegen() {
     setenv("TZ", "Europe/Berlin", 1);
     tzset();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
-                             "QT_ENABLE_HIGHDPI_SCALING", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE"})
+    for (const char* name :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING",
+          "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE"})
         unsetenv(name);
 }
 
 void DarstellungFestlegen(QApplication& app) {
     QStyle* pStil = QStyleFactory::create(QStringLiteral("Fusion"));
-    if (pStil == nullptr)
-        Abbrechen(QStringLiteral("the Fusion style is missing"));
+    if (pStil == nullptr) Abbrechen(QStringLiteral("the Fusion style is missing"));
     QApplication::setStyle(pStil);
     QApplication::setPalette(pStil->standardPalette());
 
     if (!QFontDatabase::families().contains(QLatin1String(kSchrift)))
-        Abbrechen(QStringLiteral("font %1 is missing (Debian package fonts-dejavu-core)").arg(kSchrift));
+        Abbrechen(
+            QStringLiteral("font %1 is missing (Debian package fonts-dejavu-core)").arg(kSchrift));
     QFont schrift(QLatin1String(kSchrift), kPunkte);
     schrift.setStyleHint(QFont::SansSerif, QFont::PreferDefault);
     QApplication::setFont(schrift);

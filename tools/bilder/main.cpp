@@ -33,8 +33,10 @@ int main(int argc, char** argv) {
         Abbrechen(QStringLiteral("cannot create %1").arg(ziel.path()));
     for (const auto& [name, daten] : dateien) {
         QSaveFile datei(ziel.filePath(name));
-        if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size() || !datei.commit())
-            Abbrechen(QStringLiteral("cannot write %1: %2").arg(datei.fileName(), datei.errorString()));
+        if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size() ||
+            !datei.commit())
+            Abbrechen(
+                QStringLiteral("cannot write %1: %2").arg(datei.fileName(), datei.errorString()));
         std::printf("%s\n", qPrintable(QDir::toNativeSeparators(datei.fileName())));
     }
     return 0;

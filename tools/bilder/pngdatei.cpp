@@ -21,7 +21,6 @@ QByteArray PngDaten(const QImage& bild) {
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     QImageWriter schreiber(&puffer, "png");
-    if (!schreiber.write(rein))
-        Abbrechen(QStringLiteral("PNG: %1").arg(schreiber.errorString()));
+    if (!schreiber.write(rein)) Abbrechen(QStringLiteral("PNG: %1").arg(schreiber.errorString()));
     return daten;
 }

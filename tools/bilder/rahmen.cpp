@@ -37,7 +37,8 @@ QImage MitRahmen(QWidget* pFenster) {
     p.drawPixmap(symbol, pFenster->windowIcon().pixmap(kSymbol, kSymbol));
 
     // Captions longer than the bar end in an ellipsis, as in a title bar.
-    QRect text = leistenFlaeche.adjusted(symbol.right() + rand - leistenFlaeche.left(), 0, -rand, 0);
+    QRect text =
+        leistenFlaeche.adjusted(symbol.right() + rand - leistenFlaeche.left(), 0, -rand, 0);
     p.setFont(titelSchrift);
     p.setPen(kTitel);
     p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,

@@ -22,7 +22,8 @@ CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent) {
 }
 
 void CDia_Finden::NachrichtenVerbinden() {
-    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this, &CDia_Finden::OnBnClickedOk);
+    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this,
+            &CDia_Finden::OnBnClickedOk);
     connect(findChild<QPushButton*>("IDCANCEL"), &QPushButton::clicked, this, &QDialog::reject);
     connect(m_editSuche, &QLineEdit::inputRejected, this, &CDia_Finden::OnEingabeAbgelehnt);
 }
@@ -45,7 +46,6 @@ void CDia_Finden::OnBnClickedOk() {
 }
 
 void CDia_Finden::OnEingabeAbgelehnt() {
-    if (m_filter->Abgelehnt().isEmpty())
-        return;  // not our refusal (the box's length limit)
+    if (m_filter->Abgelehnt().isEmpty()) return;  // not our refusal (the box's length limit)
     ZeichenAblehnen(m_editSuche, m_filter->Abgelehnt());
 }

@@ -18,7 +18,8 @@ CDia_Notiz::CDia_Notiz(QWidget* pParent) : QDialog(pParent) {
 }
 
 void CDia_Notiz::NachrichtenVerbinden() {
-    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedOk);
+    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this,
+            &CDia_Notiz::OnBnClickedOk);
     connect(m_btnLeeren, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedLeeren);
     connect(findChild<QPushButton*>("IDCANCEL"), &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -52,8 +53,7 @@ void CDia_Notiz::OnBnClickedOk() {
 }
 
 void CDia_Notiz::OnBnClickedLeeren() {
-    if (m_bNurLesen)
-        return;
+    if (m_bNurLesen) return;
     // Through a cursor rather than clear(), so Undo can bring the text back.
     QTextCursor cursor(m_editNotiz->document());
     cursor.select(QTextCursor::Document);

@@ -14,13 +14,13 @@ class CDia_Notiz : public QDialog {
 public:
     explicit CDia_Notiz(QWidget* pParent = nullptr);
 
-    bool m_bNurLesen = false;   // true: report mode
-    std::string m_strText;      // shown when the dialog opens (Windows-1252)
-    std::string m_strTitel;     // caption (Windows-1252)
+    bool m_bNurLesen = false;  // true: report mode
+    std::string m_strText;     // shown when the dialog opens (Windows-1252)
+    std::string m_strTitel;    // caption (Windows-1252)
 
     // Empties g_strDialogText, shows m_strText under m_strTitel and runs the
     // dialog. IDOK: g_strDialogText holds the box's whole text ("\r\n").
-    int DoModal();              // IDOK or IDCANCEL
+    int DoModal();  // IDOK or IDCANCEL
 
 private:
     void NachrichtenVerbinden();

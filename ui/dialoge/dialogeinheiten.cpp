@@ -28,8 +28,7 @@ QRect InPixel(const QRect& dlu, const Dialogbasis& basis) {
 void DialogeinheitenAnwenden(QDialog* dialog) {
     const Dialogbasis basis = DialogbasisVon(dialog->font());
     for (QWidget* kind : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!kind->isWindow())
-            kind->setGeometry(InPixel(kind->geometry(), basis));
+        if (!kind->isWindow()) kind->setGeometry(InPixel(kind->geometry(), basis));
     }
     dialog->setFixedSize(InPixel(QRect(QPoint(0, 0), dialog->size()), basis).size());
 }

@@ -16,12 +16,10 @@ namespace {
 // on some systems), and control characters never.
 QString Eingabetext(const QKeyEvent* e) {
     const Qt::KeyboardModifiers m = e->modifiers();
-    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier))
-        return QString();
+    if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier)) return QString();
     QString text;
     for (QChar c : e->text()) {
-        if (c.category() != QChar::Other_Control)
-            text += c;
+        if (c.category() != QChar::Other_Control) text += c;
     }
     return text;
 }
@@ -89,7 +87,8 @@ void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
 }
 
 void CNotizEdit::insertFromMimeData(const QMimeData* source) {
-    const QString fremd = source->hasText() ? textwandlung::NichtDarstellbar(source->text()) : QString();
+    const QString fremd =
+        source->hasText() ? textwandlung::NichtDarstellbar(source->text()) : QString();
     if (!fremd.isEmpty()) {
         Ablehnen(fremd);
         return;
@@ -99,8 +98,9 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
 
 void CNotizEdit::dropEvent(QDropEvent* e) {
     const QMimeData* daten = e->mimeData();
-    const QString fremd =
-        !isReadOnly() && daten->hasText() ? textwandlung::NichtDarstellbar(daten->text()) : QString();
+    const QString fremd = !isReadOnly() && daten->hasText()
+                              ? textwandlung::NichtDarstellbar(daten->text())
+                              : QString();
     if (fremd.isEmpty()) {
         QPlainTextEdit::dropEvent(e);
         return;
@@ -116,8 +116,7 @@ void CNotizEdit::dropEvent(QDropEvent* e) {
 
 void CNotizEdit::changeEvent(QEvent* e) {
     QPlainTextEdit::changeEvent(e);
-    if (e->type() == QEvent::FontChange)
-        TabstoppsSetzen();
+    if (e->type() == QEvent::FontChange) TabstoppsSetzen();
 }
 
 void CNotizEdit::TabstoppsSetzen() {

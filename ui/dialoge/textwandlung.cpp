@@ -25,7 +25,8 @@ QStringDecoder Dekodierer() {
 
 void Pruefen(const QStringConverter& wandler) {
     if (!wandler.isValid())
-        throw std::runtime_error("Qt bietet keine Umwandlung von und nach Windows-1252 (ICU fehlt)");
+        throw std::runtime_error(
+            "Qt bietet keine Umwandlung von und nach Windows-1252 (ICU fehlt)");
 }
 
 bool IstZeilenende(char16_t c) {
@@ -37,15 +38,14 @@ bool IstZeilenende(char16_t c) {
 bool KannHalten(QStringView zeichen, std::optional<QStringEncoder>& kodierer) {
     // 1252 could store NUL, but text copied out of a note ends there in
     // most other programs; a note has no use for it.
-    if (zeichen.size() == 1 && zeichen.front() == u'\0')
-        return false;
-    if (zeichen.size() == 1 && (zeichen.front().unicode() < 0x80 || IstZeilenende(zeichen.front().unicode())))
+    if (zeichen.size() == 1 && zeichen.front() == u'\0') return false;
+    if (zeichen.size() == 1 &&
+        (zeichen.front().unicode() < 0x80 || IstZeilenende(zeichen.front().unicode())))
         return true;
     if (!kodierer)  // constructed in place, not moved (see Kodierer)
         kodierer.emplace(kCodepage, QStringConverter::Flag::Stateless);
     (void)QByteArray((*kodierer)(zeichen));
-    if (!kodierer->hasError())
-        return true;
+    if (!kodierer->hasError()) return true;
     kodierer.reset();
     return false;
 }
@@ -64,8 +64,7 @@ std::string NachKern(const QString& text) {
         else
             mitCrLf += QChar(c);
     }
-    if (mitCrLf.contains(QChar(u'\0')))
-        throw std::invalid_argument("Text mit Nullzeichen");
+    if (mitCrLf.contains(QChar(u'\0'))) throw std::invalid_argument("Text mit Nullzeichen");
     QStringEncoder kodierer = Kodierer();
     Pruefen(kodierer);
     const QByteArray bytes = kodierer(mitCrLf);
@@ -94,8 +93,7 @@ QString NichtDarstellbar(const QString& text) {
     QStringEncoder ganz = Kodierer();
     Pruefen(ganz);
     (void)QByteArray(ganz(probe));
-    if (!ganz.hasError() && !probe.contains(QChar(u'\0')))
-        return QString();
+    if (!ganz.hasError() && !probe.contains(QChar(u'\0'))) return QString();
     QString fremd;
     std::optional<QStringEncoder> kodierer;
     for (qsizetype i = 0; i < text.size();) {
@@ -103,8 +101,7 @@ QString NichtDarstellbar(const QString& text) {
         if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             laenge = 2;
         const QStringView zeichen = QStringView(text).mid(i, laenge);
-        if (!KannHalten(zeichen, kodierer) && !fremd.contains(zeichen))
-            fremd += zeichen;
+        if (!KannHalten(zeichen, kodierer) && !fremd.contains(zeichen)) fremd += zeichen;
         i += laenge;
     }
     return fremd;

@@ -22,8 +22,9 @@ QString AblehnungsText(const QString& zeichen) {
         namen << name;
         ++anzahl;
     }
-    const QString satz = anzahl == 1 ? QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ")
-                                     : QStringLiteral("Diese Zeichen kann eine Notiz nicht aufnehmen: ");
+    const QString satz = anzahl == 1
+                             ? QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ")
+                             : QStringLiteral("Diese Zeichen kann eine Notiz nicht aufnehmen: ");
     return satz + namen.join(QLatin1Char(' '));
 }
 

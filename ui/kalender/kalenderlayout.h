@@ -37,9 +37,9 @@ public:
     int WochenLinieX(int block) const;  // the line right of the week numbers
     QRect PfeilZurueck() const;
     QRect PfeilVor() const;
-    QRect Heute() const;                // marker and text of the "Heute:" line
-    QRect HeuteMarke() const;           // the marker alone, a day cell's size
-    QRect HeuteSchrift() const;         // the text alone
+    QRect Heute() const;         // marker and text of the "Heute:" line
+    QRect HeuteMarke() const;    // the marker alone, a day cell's size
+    QRect HeuteSchrift() const;  // the text alone
 
     struct Treffer {
         enum Art { Nichts, Tag, Zurueck, Vor, HeuteZeile };

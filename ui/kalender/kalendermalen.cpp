@@ -9,16 +9,14 @@
 
 namespace {
 
-QColor Mischen(const QColor& vorn, const QColor& hinten, qreal anteilVorn)
-{
+QColor Mischen(const QColor& vorn, const QColor& hinten, qreal anteilVorn) {
     const qreal h = 1.0 - anteilVorn;
     return QColor::fromRgbF(float(vorn.redF() * anteilVorn + hinten.redF() * h),
                             float(vorn.greenF() * anteilVorn + hinten.greenF() * h),
                             float(vorn.blueF() * anteilVorn + hinten.blueF() * h));
 }
 
-void PfeilMalen(QPainter& p, const QRect& feld, bool zurueck, const QColor& farbe)
-{
+void PfeilMalen(QPainter& p, const QRect& feld, bool zurueck, const QColor& farbe) {
     const QPointF mitte = QRectF(feld).center();
     const qreal h = feld.height() / 5.0;  // half the arrow's height
     const qreal b = h * 0.9;              // half its width
@@ -35,8 +33,7 @@ void PfeilMalen(QPainter& p, const QRect& feld, bool zurueck, const QColor& farb
     p.restore();
 }
 
-void HeuteRahmen(QPainter& p, const QRect& zelle, const QColor& farbe)
-{
+void HeuteRahmen(QPainter& p, const QRect& zelle, const QColor& farbe) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(farbe, 1.5));
@@ -47,8 +44,7 @@ void HeuteRahmen(QPainter& p, const QRect& zelle, const QColor& farbe)
 
 }  // namespace
 
-void CMonatsKalender::paintEvent(QPaintEvent*)
-{
+void CMonatsKalender::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     const QColor schrift = pal.color(QPalette::Text);
@@ -101,8 +97,7 @@ void CMonatsKalender::paintEvent(QPaintEvent*)
             }
             for (int spalte = 0; spalte < 7; ++spalte) {
                 const QDate tag = TagImRaster(monat, zeile, spalte);
-                if (!ImBlockGezeigt(monat, tag, ersterBlock, letzterBlock))
-                    continue;
+                if (!ImBlockGezeigt(monat, tag, ersterBlock, letzterBlock)) continue;
                 const QRect zelle = layout.Tageszelle(block, zeile, spalte);
                 const bool offen = ImBereich(tag);
                 QColor farbe = !offen ? gesperrt : MonatVon(tag) == monat ? schrift : nachbar;
@@ -111,8 +106,7 @@ void CMonatsKalender::paintEvent(QPaintEvent*)
                     farbe = auswahlSchrift;
                     fokus = zelle;
                 }
-                if (tag == m_heute)
-                    HeuteRahmen(p, zelle, heute);
+                if (tag == m_heute) HeuteRahmen(p, zelle, heute);
                 p.setPen(farbe);
                 p.drawText(zelle, Qt::AlignCenter, QString::number(tag.day()));
             }

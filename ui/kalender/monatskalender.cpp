@@ -15,44 +15,35 @@ CMonatsKalender::CMonatsKalender(QWidget* parent)
       // the widest range on offer until the window narrows it
       m_von(1601, 1, 1),
       m_bis(9999, 12, 31),
-      m_ersterMonat(MonatVon(m_auswahl))
-{
+      m_ersterMonat(MonatVon(m_auswahl)) {
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }
 
-QDate CMonatsKalender::Auswahl() const
-{
+QDate CMonatsKalender::Auswahl() const {
     return m_auswahl;
 }
 
-void CMonatsKalender::AuswahlSetzen(const QDate& tag)
-{
-    if (!tag.isValid() || !ImBereich(tag))
-        return;
+void CMonatsKalender::AuswahlSetzen(const QDate& tag) {
+    if (!tag.isValid() || !ImBereich(tag)) return;
     m_auswahl = tag;
     SichtbarMachen(tag);
     update();
 }
 
-QDate CMonatsKalender::Heute() const
-{
+QDate CMonatsKalender::Heute() const {
     return m_heute;
 }
 
-void CMonatsKalender::HeuteSetzen(const QDate& tag)
-{
-    if (!tag.isValid())
-        return;
+void CMonatsKalender::HeuteSetzen(const QDate& tag) {
+    if (!tag.isValid()) return;
     m_heute = tag;
     update();
 }
 
-void CMonatsKalender::BereichSetzen(const QDate& von, const QDate& bis)
-{
-    if (!von.isValid() || !bis.isValid() || bis < von)
-        return;
+void CMonatsKalender::BereichSetzen(const QDate& von, const QDate& bis) {
+    if (!von.isValid() || !bis.isValid() || bis < von) return;
     m_von = von;
     m_bis = bis;
     if (m_auswahl < m_von)
@@ -63,126 +54,103 @@ void CMonatsKalender::BereichSetzen(const QDate& von, const QDate& bis)
     update();
 }
 
-QSize CMonatsKalender::sizeHint() const
-{
+QSize CMonatsKalender::sizeHint() const {
     return minimumSizeHint();
 }
 
-QSize CMonatsKalender::minimumSizeHint() const
-{
+QSize CMonatsKalender::minimumSizeHint() const {
     return KalenderLayout::Mindestgroesse(font()) + QSize(2, 2);
 }
 
-KalenderLayout CMonatsKalender::LayoutFuer(const QSize& groesse) const
-{
+KalenderLayout CMonatsKalender::LayoutFuer(const QSize& groesse) const {
     // one pixel all round for the thin edge
     return KalenderLayout(font(), QRect(QPoint(1, 1), groesse - QSize(2, 2)));
 }
 
-KalenderLayout CMonatsKalender::Layout() const
-{
+KalenderLayout CMonatsKalender::Layout() const {
     return LayoutFuer(size());
 }
 
-int CMonatsKalender::Spalten() const
-{
+int CMonatsKalender::Spalten() const {
     return Layout().Spalten();
 }
 
-int CMonatsKalender::Zeilen() const
-{
+int CMonatsKalender::Zeilen() const {
     return Layout().Zeilen();
 }
 
-int CMonatsKalender::AnzahlMonate() const
-{
+int CMonatsKalender::AnzahlMonate() const {
     return Layout().Anzahl();
 }
 
-QDate CMonatsKalender::ErsterMonatFuer(int anzahl) const
-{
+QDate CMonatsKalender::ErsterMonatFuer(int anzahl) const {
     const QDate frueheste = MonatVon(m_von);
     QDate spaeteste = MonatVon(m_bis).addMonths(-(anzahl - 1));
-    if (spaeteste < frueheste)
-        spaeteste = frueheste;
+    if (spaeteste < frueheste) spaeteste = frueheste;
     return std::clamp(m_ersterMonat, frueheste, spaeteste);
 }
 
-QDate CMonatsKalender::ErsterMonat() const
-{
+QDate CMonatsKalender::ErsterMonat() const {
     return ErsterMonatFuer(AnzahlMonate());
 }
 
-QString CMonatsKalender::MonatsTitel(int block) const
-{
+QString CMonatsKalender::MonatsTitel(int block) const {
     return TitelVon(ErsterMonat().addMonths(block));
 }
 
-int CMonatsKalender::Kalenderwoche(int block, int zeile) const
-{
+int CMonatsKalender::Kalenderwoche(int block, int zeile) const {
     const int anzahl = AnzahlMonate();
-    if (block < 0 || block >= anzahl || zeile < 0 || zeile >= kWochenzeilen)
-        return 0;
+    if (block < 0 || block >= anzahl || zeile < 0 || zeile >= kWochenzeilen) return 0;
     return WocheImRaster(ErsterMonatFuer(anzahl).addMonths(block), zeile, block == 0,
                          block == anzahl - 1);
 }
 
-bool CMonatsKalender::Stelle(const QDate& tag, const KalenderLayout& layout, int& block,
-                             int& zeile, int& spalte) const
-{
+bool CMonatsKalender::Stelle(const QDate& tag, const KalenderLayout& layout, int& block, int& zeile,
+                             int& spalte) const {
     const int anzahl = layout.Anzahl();
     const QDate erster = ErsterMonatFuer(anzahl);
     for (block = 0; block < anzahl; ++block) {
         const QDate monat = erster.addMonths(block);
-        if (StelleImRaster(monat, tag, zeile, spalte)
-            && ImBlockGezeigt(monat, tag, block == 0, block == anzahl - 1))
+        if (StelleImRaster(monat, tag, zeile, spalte) &&
+            ImBlockGezeigt(monat, tag, block == 0, block == anzahl - 1))
             return true;
     }
     return false;
 }
 
-QRect CMonatsKalender::TagRechteck(const QDate& tag) const
-{
+QRect CMonatsKalender::TagRechteck(const QDate& tag) const {
     const KalenderLayout layout = Layout();
     int block, zeile, spalte;
-    if (!Stelle(tag, layout, block, zeile, spalte))
-        return {};
+    if (!Stelle(tag, layout, block, zeile, spalte)) return {};
     return layout.Tageszelle(block, zeile, spalte);
 }
 
-QRect CMonatsKalender::PfeilZurueckRechteck() const
-{
+QRect CMonatsKalender::PfeilZurueckRechteck() const {
     return Layout().PfeilZurueck();
 }
 
-QRect CMonatsKalender::PfeilVorRechteck() const
-{
+QRect CMonatsKalender::PfeilVorRechteck() const {
     return Layout().PfeilVor();
 }
 
-QRect CMonatsKalender::HeuteRechteck() const
-{
+QRect CMonatsKalender::HeuteRechteck() const {
     return Layout().Heute();
 }
 
-bool CMonatsKalender::ZurueckMoeglich() const
-{
+bool CMonatsKalender::ZurueckMoeglich() const {
     return ErsterMonat() > MonatVon(m_von);
 }
 
-bool CMonatsKalender::VorMoeglich() const
-{
+bool CMonatsKalender::VorMoeglich() const {
     const int anzahl = AnzahlMonate();
     return ErsterMonatFuer(anzahl).addMonths(anzahl - 1) < MonatVon(m_bis);
 }
 
-bool CMonatsKalender::ImBereich(const QDate& tag) const
-{
+bool CMonatsKalender::ImBereich(const QDate& tag) const {
     return tag.isValid() && m_von <= tag && tag <= m_bis;
 }
 
-void CMonatsKalender::SichtbarMachen(const QDate& tag)
-{
+void CMonatsKalender::SichtbarMachen(const QDate& tag) {
     const int anzahl = AnzahlMonate();
     const QDate erster = ErsterMonatFuer(anzahl);
     const QDate monat = MonatVon(tag);
@@ -194,26 +162,22 @@ void CMonatsKalender::SichtbarMachen(const QDate& tag)
         m_ersterMonat = erster;
 }
 
-void CMonatsKalender::Blaettern(int monate)
-{
+void CMonatsKalender::Blaettern(int monate) {
     m_ersterMonat = ErsterMonat().addMonths(monate);
     m_ersterMonat = ErsterMonat();  // held back by the range
     update();
 }
 
-void CMonatsKalender::Waehlen(const QDate& tag)
-{
+void CMonatsKalender::Waehlen(const QDate& tag) {
     m_auswahl = tag;
     SichtbarMachen(tag);
     update();
     emit TagGewaehlt(tag);
 }
 
-void CMonatsKalender::resizeEvent(QResizeEvent* e)
-{
+void CMonatsKalender::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (!e->oldSize().isValid())
-        return;
+    if (!e->oldSize().isValid()) return;
     // A selection on show stays on show when the calendar shrinks.
     const KalenderLayout vorher = LayoutFuer(e->oldSize());
     const QDate ersterVorher = ErsterMonatFuer(vorher.Anzahl());
@@ -222,8 +186,7 @@ void CMonatsKalender::resizeEvent(QResizeEvent* e)
         SichtbarMachen(m_auswahl);
 }
 
-void CMonatsKalender::changeEvent(QEvent* e)
-{
+void CMonatsKalender::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::FontChange) {
         updateGeometry();
@@ -232,8 +195,7 @@ void CMonatsKalender::changeEvent(QEvent* e)
     }
 }
 
-void CMonatsKalender::mousePressEvent(QMouseEvent* e)
-{
+void CMonatsKalender::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(e);
         return;
@@ -241,32 +203,30 @@ void CMonatsKalender::mousePressEvent(QMouseEvent* e)
     const KalenderLayout layout = Layout();
     const KalenderLayout::Treffer treffer = layout.Suchen(e->position().toPoint());
     switch (treffer.art) {
-    case KalenderLayout::Treffer::Zurueck:
-        Blaettern(-1);
-        break;
-    case KalenderLayout::Treffer::Vor:
-        Blaettern(1);
-        break;
-    case KalenderLayout::Treffer::HeuteZeile:
-        if (ImBereich(m_heute))
-            Waehlen(m_heute);
-        break;
-    case KalenderLayout::Treffer::Tag: {
-        const int anzahl = layout.Anzahl();
-        const QDate monat = ErsterMonatFuer(anzahl).addMonths(treffer.block);
-        const QDate tag = TagImRaster(monat, treffer.zeile, treffer.spalte);
-        if (ImBlockGezeigt(monat, tag, treffer.block == 0, treffer.block == anzahl - 1)
-            && ImBereich(tag))
-            Waehlen(tag);
-        break;
-    }
-    case KalenderLayout::Treffer::Nichts:
-        break;
+        case KalenderLayout::Treffer::Zurueck:
+            Blaettern(-1);
+            break;
+        case KalenderLayout::Treffer::Vor:
+            Blaettern(1);
+            break;
+        case KalenderLayout::Treffer::HeuteZeile:
+            if (ImBereich(m_heute)) Waehlen(m_heute);
+            break;
+        case KalenderLayout::Treffer::Tag: {
+            const int anzahl = layout.Anzahl();
+            const QDate monat = ErsterMonatFuer(anzahl).addMonths(treffer.block);
+            const QDate tag = TagImRaster(monat, treffer.zeile, treffer.spalte);
+            if (ImBlockGezeigt(monat, tag, treffer.block == 0, treffer.block == anzahl - 1) &&
+                ImBereich(tag))
+                Waehlen(tag);
+            break;
+        }
+        case KalenderLayout::Treffer::Nichts:
+            break;
     }
 }
 
-void CMonatsKalender::keyPressEvent(QKeyEvent* e)
-{
+void CMonatsKalender::keyPressEvent(QKeyEvent* e) {
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier) {
         QWidget::keyPressEvent(e);
@@ -274,17 +234,33 @@ void CMonatsKalender::keyPressEvent(QKeyEvent* e)
     }
     QDate ziel;
     switch (e->key()) {
-    case Qt::Key_Left: ziel = m_auswahl.addDays(-1); break;
-    case Qt::Key_Right: ziel = m_auswahl.addDays(1); break;
-    case Qt::Key_Up: ziel = m_auswahl.addDays(-7); break;
-    case Qt::Key_Down: ziel = m_auswahl.addDays(7); break;
-    case Qt::Key_PageUp: ziel = m_auswahl.addMonths(-1); break;
-    case Qt::Key_PageDown: ziel = m_auswahl.addMonths(1); break;
-    case Qt::Key_Home: ziel = MonatVon(m_auswahl); break;
-    case Qt::Key_End: ziel = MonatVon(m_auswahl).addMonths(1).addDays(-1); break;
-    default:
-        QWidget::keyPressEvent(e);
-        return;
+        case Qt::Key_Left:
+            ziel = m_auswahl.addDays(-1);
+            break;
+        case Qt::Key_Right:
+            ziel = m_auswahl.addDays(1);
+            break;
+        case Qt::Key_Up:
+            ziel = m_auswahl.addDays(-7);
+            break;
+        case Qt::Key_Down:
+            ziel = m_auswahl.addDays(7);
+            break;
+        case Qt::Key_PageUp:
+            ziel = m_auswahl.addMonths(-1);
+            break;
+        case Qt::Key_PageDown:
+            ziel = m_auswahl.addMonths(1);
+            break;
+        case Qt::Key_Home:
+            ziel = MonatVon(m_auswahl);
+            break;
+        case Qt::Key_End:
+            ziel = MonatVon(m_auswahl).addMonths(1).addDays(-1);
+            break;
+        default:
+            QWidget::keyPressEvent(e);
+            return;
     }
     ziel = std::clamp(ziel, m_von, m_bis);
     if (ziel != m_auswahl) {

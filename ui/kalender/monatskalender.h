@@ -23,7 +23,7 @@ public:
     void AuswahlSetzen(const QDate& tag);
 
     QDate Heute() const;
-    void HeuteSetzen(const QDate& tag);    // default: QDate::currentDate()
+    void HeuteSetzen(const QDate& tag);  // default: QDate::currentDate()
 
     // Days outside [von, bis] are not offered (greyed, not selectable) and
     // the arrows stop at its months. A selection outside is pulled to the

@@ -2,71 +2,58 @@
 
 #include <array>
 
-QDate MonatVon(const QDate& tag)
-{
+QDate MonatVon(const QDate& tag) {
     return QDate(tag.year(), tag.month(), 1);
 }
 
-static QDate RasterAnfang(const QDate& monat)
-{
+static QDate RasterAnfang(const QDate& monat) {
     const QDate erster = MonatVon(monat);
     const int vorlauf = erster.dayOfWeek() - 1;  // Monday = 1
     return erster.addDays(vorlauf == 0 ? -7 : -vorlauf);
 }
 
-QDate TagImRaster(const QDate& monat, int zeile, int spalte)
-{
+QDate TagImRaster(const QDate& monat, int zeile, int spalte) {
     return RasterAnfang(monat).addDays(zeile * 7 + spalte);
 }
 
-bool StelleImRaster(const QDate& monat, const QDate& tag, int& zeile, int& spalte)
-{
+bool StelleImRaster(const QDate& monat, const QDate& tag, int& zeile, int& spalte) {
     const qint64 index = RasterAnfang(monat).daysTo(tag);
-    if (index < 0 || index >= kWochenzeilen * 7)
-        return false;
+    if (index < 0 || index >= kWochenzeilen * 7) return false;
     zeile = int(index / 7);
     spalte = int(index % 7);
     return true;
 }
 
-bool ImBlockGezeigt(const QDate& monat, const QDate& tag, bool ersterBlock, bool letzterBlock)
-{
+bool ImBlockGezeigt(const QDate& monat, const QDate& tag, bool ersterBlock, bool letzterBlock) {
     const QDate erster = MonatVon(monat);
-    if (tag < erster)
-        return ersterBlock;
-    if (tag > erster.addMonths(1).addDays(-1))
-        return letzterBlock;
+    if (tag < erster) return ersterBlock;
+    if (tag > erster.addMonths(1).addDays(-1)) return letzterBlock;
     return true;
 }
 
-int WocheImRaster(const QDate& monat, int zeile, bool ersterBlock, bool letzterBlock)
-{
+int WocheImRaster(const QDate& monat, int zeile, bool ersterBlock, bool letzterBlock) {
     for (int spalte = 0; spalte < 7; ++spalte) {
         const QDate tag = TagImRaster(monat, zeile, spalte);
-        if (ImBlockGezeigt(monat, tag, ersterBlock, letzterBlock))
-            return tag.weekNumber();
+        if (ImBlockGezeigt(monat, tag, ersterBlock, letzterBlock)) return tag.weekNumber();
     }
     return 0;
 }
 
-QString TitelVon(const QDate& monat)
-{
+QString TitelVon(const QDate& monat) {
     // A table rather than the locale: the names must not depend on which
     // locale data the system carries.
     static const std::array<const char*, 12> namen = {
-        "Januar", "Februar", "März", "April", "Mai", "Juni",
-        "Juli", "August", "September", "Oktober", "November", "Dezember"};
-    return QString::fromUtf8(namen[monat.month() - 1]) + QLatin1Char(' ')
-           + QString::number(monat.year());
+        "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    return QString::fromUtf8(namen[monat.month() - 1]) + QLatin1Char(' ') +
+           QString::number(monat.year());
 }
 
-QString WochentagKuerzel(int spalte)
-{
+QString WochentagKuerzel(int spalte) {
     static const std::array<const char*, 7> kuerzel = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     return QString::fromLatin1(kuerzel[spalte]);
 }
 
-QString HeuteText(const QDate& heute)
-{
+QString HeuteText(const QDate& heute) {
     return QStringLiteral("Heute: ") + heute.toString(QStringLiteral("dd.MM.yyyy"));
 }

@@ -29,6 +29,6 @@ bool ImBlockGezeigt(const QDate& monat, const QDate& tag, bool ersterBlock, bool
 // ISO 8601 week of a row, 0 when the block shows no day in that row.
 int WocheImRaster(const QDate& monat, int zeile, bool ersterBlock, bool letzterBlock);
 
-QString TitelVon(const QDate& monat);    // "März 2027"
-QString WochentagKuerzel(int spalte);    // "Mo" .. "So"
-QString HeuteText(const QDate& heute);   // "Heute: 06.12.2026"
+QString TitelVon(const QDate& monat);   // "März 2027"
+QString WochentagKuerzel(int spalte);   // "Mo" .. "So"
+QString HeuteText(const QDate& heute);  // "Heute: 06.12.2026"

@@ -13,8 +13,7 @@ private slots:
     void jedesByteKommtUnveraendertZurueck() {
         std::string alle;
         for (int b = 1; b < 256; ++b)
-            if (b != '\r' && b != '\n')
-                alle += char(b);
+            if (b != '\r' && b != '\n') alle += char(b);
         QCOMPARE(NachKern(VonKern(alle)), alle);
         QVERIFY(NichtDarstellbar(VonKern(alle)).isEmpty());
     }

@@ -29,7 +29,9 @@ class TestMonatsKalender : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(m_kalender.get()));
         m_gewaehlt = std::make_unique<QSignalSpy>(m_kalender.get(), &CMonatsKalender::TagGewaehlt);
     }
-    void Klicken(const QPoint& punkt) { QTest::mouseClick(m_kalender.get(), Qt::LeftButton, {}, punkt); }
+    void Klicken(const QPoint& punkt) {
+        QTest::mouseClick(m_kalender.get(), Qt::LeftButton, {}, punkt);
+    }
     void KlickAuf(const QDate& tag) {
         const QRect zelle = m_kalender->TagRechteck(tag);
         QVERIFY2(zelle.isValid(), qPrintable(tag.toString(Qt::ISODate) + " is not on show"));
@@ -79,7 +81,8 @@ private slots:
         // ISO weeks from Monday: 1 January 2027, a Friday, lies in week 53
         QCOMPARE(m_kalender->Kalenderwoche(0, 0), 53);
         QCOMPARE(m_kalender->Kalenderwoche(0, 1), 1);
-        QVERIFY(m_kalender->TagRechteck(QDate(2027, 1, 3)).left() > m_kalender->TagRechteck(QDate(2027, 1, 4)).left());
+        QVERIFY(m_kalender->TagRechteck(QDate(2027, 1, 3)).left() >
+                m_kalender->TagRechteck(QDate(2027, 1, 4)).left());
         Klicken(m_kalender->PfeilZurueckRechteck().center());
         Klicken(m_kalender->PfeilZurueckRechteck().center());
         QCOMPARE(m_kalender->ErsterMonat(), QDate(2026, 11, 1));

@@ -51,7 +51,7 @@ inline QString Aus1252(const std::string& bytes) {
 }
 
 inline const char* kMonat[12] = {"Jan", "Feb", "M\xE4r", "Apr", "Mai", "Jun",
-                                  "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+                                 "Jul", "Aug", "Sep",    "Okt", "Nov", "Dez"};
 inline const char* kWochentag[7] = {"Mont", "Dien", "Mitt", "Donn", "Frei", "Sams", "Sonn"};
 
 // Header line of a search report section.
@@ -75,7 +75,9 @@ inline std::string Terminzeile(const QDate& tag, int tage, const std::string& te
     else if (tage == 1)
         std::snprintf(spalte, sizeof spalte, "Morgen\t");
     else if (tage == 2)
-        std::snprintf(spalte, sizeof spalte, "\xDC" "bermorgen");
+        std::snprintf(spalte, sizeof spalte,
+                      "\xDC"
+                      "bermorgen");
     else
         std::snprintf(spalte, sizeof spalte, "%03d\t", tage);
     char zeile[80];
@@ -95,15 +97,16 @@ inline QByteArray Unterschied(const std::string& ist, const std::string& soll) {
     while (i < ist.size() && i < soll.size() && ist[i] == soll[i]) ++i;
     const std::size_t von = i < 20 ? 0 : i - 20;
     return QByteArray("parts at byte ") + QByteArray::number(qulonglong(i)) + " of " +
-           QByteArray::number(qulonglong(ist.size())) + "/" + QByteArray::number(qulonglong(soll.size())) +
-           ": got \"" + QByteArray::fromStdString(ist.substr(von, 40)).toPercentEncoding(" \"") +
-           "\" want \"" + QByteArray::fromStdString(soll.substr(von, 40)).toPercentEncoding(" \"") + "\"";
+           QByteArray::number(qulonglong(ist.size())) + "/" +
+           QByteArray::number(qulonglong(soll.size())) + ": got \"" +
+           QByteArray::fromStdString(ist.substr(von, 40)).toPercentEncoding(" \"") + "\" want \"" +
+           QByteArray::fromStdString(soll.substr(von, 40)).toPercentEncoding(" \"") + "\"";
 }
 
 }  // namespace erwartung
 
-#define BYTEGLEICH(ist, soll)                                                      \
-    do {                                                                           \
-        const QByteArray unterschied_ = erwartung::Unterschied((ist), (soll));     \
-        QVERIFY2(unterschied_.isEmpty(), unterschied_.constData());                \
+#define BYTEGLEICH(ist, soll)                                                  \
+    do {                                                                       \
+        const QByteArray unterschied_ = erwartung::Unterschied((ist), (soll)); \
+        QVERIFY2(unterschied_.isEmpty(), unterschied_.constData());            \
     } while (false)

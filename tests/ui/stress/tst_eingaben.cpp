@@ -26,9 +26,11 @@ const QDate kHeute(2026, 12, 6);
 const QDate kAbend(2026, 12, 24);
 const std::string kBestand = "[TERMIN] Bescherung";  // filed before every input
 const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
-const QString kWache = QStringLiteral("-");           // a tooltip no refusal shows
+const QString kWache = QStringLiteral("-");          // a tooltip no refusal shows
 
-QString U(const char16_t* text) { return QString::fromUtf16(text); }
+QString U(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
 
 // One megabyte of Windows-1252 letters in one line.
 void LangeZeile(QString& zeichen, QByteArray& bytes) {
@@ -46,8 +48,9 @@ std::string Termintext(const std::string& notiz) {
     const std::string text = notiz.substr(8, ende == std::string::npos ? ende : ende - 8);
     const char* leer = " \t\n\v\f\r";
     const std::size_t anfang = text.find_first_not_of(leer);
-    return anfang == std::string::npos ? std::string()
-                                       : text.substr(anfang, text.find_last_not_of(leer) + 1 - anfang);
+    return anfang == std::string::npos
+               ? std::string()
+               : text.substr(anfang, text.find_last_not_of(leer) + 1 - anfang);
 }
 
 // Puts up the sentinel tooltip, so a refusal shows as a change of text.
@@ -92,19 +95,23 @@ class TestEingaben : public Fenstertest {
             })
             .Dann([&](QWidget* pBericht) {
                 m_titel = pBericht->windowTitle();
-                m_bericht = pBericht->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"))->KernText();
+                m_bericht =
+                    pBericht->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"))->KernText();
                 Klicken(pBericht, "IDOK");
             });
         Klicken(&m_f->m_dlg, "ID_FINDEN");
-        [&] { QVERIFY(folge.AlleBeantwortet()); }();
+        [&] {
+            QVERIFY(folge.AlleBeantwortet());
+        }();
         return box;
     }
 
 private slots:
     void init() {
         Oeffnen(Moment(2026, 12, 6, 14, 30));
-        m_f->NotizenAnlegen({{kAbend, QString::fromLatin1(kBestand)}, {kHeute, QString::fromLatin1(kVorher)}},
-                            QDate(2026, 12, 7));
+        m_f->NotizenAnlegen(
+            {{kAbend, QString::fromLatin1(kBestand)}, {kHeute, QString::fromLatin1(kVorher)}},
+            QDate(2026, 12, 7));
         Taste(Qt::Key_Left);
         m_f->Editor()->moveCursor(QTextCursor::End);
     }
@@ -113,20 +120,29 @@ private slots:
     void editor_data() {
         QTest::addColumn<bool>("tippen");
         QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<QByteArray>("gehalten");   // bytes that reach the store
-        QTest::addColumn<QString>("abgelehnt");     // named in the refusals, in order
+        QTest::addColumn<QByteArray>("gehalten");  // bytes that reach the store
+        QTest::addColumn<QString>("abgelehnt");    // named in the refusals, in order
 
         const Alphabet abc = Druckbar1252();
         const QByteArray abcBytes = QByteArray::fromStdString(abc.bytes);
         QTest::newRow("1252 letters pasted") << false << abc.zeichen << abcBytes << QString();
         QTest::newRow("1252 letters typed") << true << abc.zeichen << abcBytes << QString();
         QTest::newRow("tab and C0 controls pasted")
-            << false << U(u"a\tb\u0001c\u001Bd\u007Fe\u000Bf\u000Cg") << QByteArray("a\tb\x01" "c\x1B" "d\x7F" "e\x0B" "f\x0C" "g")
+            << false << U(u"a\tb\u0001c\u001Bd\u007Fe\u000Bf\u000Cg")
+            << QByteArray(
+                   "a\tb\x01"
+                   "c\x1B"
+                   "d\x7F"
+                   "e\x0B"
+                   "f\x0C"
+                   "g")
             << QString();
-        QTest::newRow("bytes 1252 leaves undefined") << false << U(u"\u0081\u008D\u008F\u0090\u009D")
-                                                     << QByteArray("\x81\x8D\x8F\x90\x9D") << QString();
-        QTest::newRow("every line end") << false << U(u"a\rb\nc\r\nd\u2028e\u2029f\n\n")
-                                        << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\n") << QString();
+        QTest::newRow("bytes 1252 leaves undefined")
+            << false << U(u"\u0081\u008D\u008F\u0090\u009D") << QByteArray("\x81\x8D\x8F\x90\x9D")
+            << QString();
+        QTest::newRow("every line end")
+            << false << U(u"a\rb\nc\r\nd\u2028e\u2029f\n\n")
+            << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\n") << QString();
         QString lang;
         QByteArray langBytes;
         LangeZeile(lang, langBytes);
@@ -135,13 +151,18 @@ private slots:
         QTest::newRow("Polish") << false << U(u"Grüße aus Łódź") << QByteArray() << U(u"Łź");
         QTest::newRow("Cyrillic") << false << U(u"Привет") << QByteArray() << U(u"Привет");
         QTest::newRow("emoji") << false << U(u"a😀b🎄c😀") << QByteArray() << U(u"😀🎄");
-        QTest::newRow("lone surrogate") << false << U(u"a\xD83D" u"b") << QByteArray() << U(u"\xD83D");
-        QTest::newRow("U+FFFD, BOM") << false << U(u"\uFFFD\uFEFF") << QByteArray() << U(u"\uFFFD\uFEFF");
-        QTest::newRow("NUL") << false << QString(QChar(u'\0')) << QByteArray() << QString(QChar(u'\0'));
+        QTest::newRow("lone surrogate") << false
+                                        << U(u"a\xD83D"
+                                             u"b")
+                                        << QByteArray() << U(u"\xD83D");
+        QTest::newRow("U+FFFD, BOM")
+            << false << U(u"\uFFFD\uFEFF") << QByteArray() << U(u"\uFFFD\uFEFF");
+        QTest::newRow("NUL") << false << QString(QChar(u'\0')) << QByteArray()
+                             << QString(QChar(u'\0'));
         QTest::newRow("C1 controls 1252 gives other letters")
             << false << U(u"\u0080\u0085\u009F") << QByteArray() << U(u"\u0080\u0085\u009F");
-        QTest::newRow("typed, key by key") << true << U(u"Kraków ł 😀!") << QByteArray("Krak\xF3w  !")
-                                           << U(u"ł😀");
+        QTest::newRow("typed, key by key")
+            << true << U(u"Kraków ł 😀!") << QByteArray("Krak\xF3w  !") << U(u"ł😀");
     }
     void editor() {
         QFETCH(bool, tippen);
@@ -166,7 +187,8 @@ private slots:
         Suchen(QString());
         BYTEGLEICH(m_bericht, Abschnitt(kHeute, notiz) + Abschnitt(kAbend, kBestand));
         Termine();
-        BYTEGLEICH(m_bericht, Terminzeile(kHeute, 0, Termintext(notiz)) + Terminzeile(kAbend, 18, "Bescherung"));
+        BYTEGLEICH(m_bericht, Terminzeile(kHeute, 0, Termintext(notiz)) +
+                                  Terminzeile(kAbend, 18, "Bescherung"));
         Taste(Qt::Key_Left);
         BYTEGLEICH(m_f->Editor()->KernText(), notiz);
     }
@@ -180,17 +202,20 @@ private slots:
         QTest::addColumn<bool>("abgelehnt");
 
         const Alphabet abc = Druckbar1252();
-        QTest::newRow("1252 letters pasted") << false << abc.zeichen
-                                             << QByteArray::fromStdString("zahn" + abc.bytes) << false;
-        QTest::newRow("1252 letters typed") << true << U(u"ÄÖÜß€ŠŸŽŒ") << QByteArray("ZAHN\xE4\xF6\xFC\xDF\x80\x9A\xFF\x9E\x9C")
-                                            << false;
-        QTest::newRow("tab and controls") << false << U(u"\t\u0001\u007F") << QByteArray("Zahn\t\x01\x7F") << false;
-        QTest::newRow("line ends") << false << U(u"arzt\r10 Uhr\nab\r\nb") << QByteArray("Zahnarzt\r\n10 Uhr\r\nab\r\nb")
-                                   << false;
+        QTest::newRow("1252 letters pasted")
+            << false << abc.zeichen << QByteArray::fromStdString("zahn" + abc.bytes) << false;
+        QTest::newRow("1252 letters typed")
+            << true << U(u"ÄÖÜß€ŠŸŽŒ") << QByteArray("ZAHN\xE4\xF6\xFC\xDF\x80\x9A\xFF\x9E\x9C")
+            << false;
+        QTest::newRow("tab and controls")
+            << false << U(u"\t\u0001\u007F") << QByteArray("Zahn\t\x01\x7F") << false;
+        QTest::newRow("line ends") << false << U(u"arzt\r10 Uhr\nab\r\nb")
+                                   << QByteArray("Zahnarzt\r\n10 Uhr\r\nab\r\nb") << false;
         QString lang;
         QByteArray langBytes;
         LangeZeile(lang, langBytes);
-        QTest::newRow("1 MB in one line") << false << lang << "Zahn" + langBytes + "\r\nEnde" << false;
+        QTest::newRow("1 MB in one line")
+            << false << lang << "Zahn" + langBytes + "\r\nEnde" << false;
 
         QTest::newRow("Polish pasted") << false << U(u"ł") << QByteArray("Zahnarzt") << true;
         QTest::newRow("emoji typed") << true << U(u"😀") << QByteArray("Zahnarzt") << true;

@@ -6,10 +6,10 @@
 // DORVANE_STRESS_TAGE sets the number of days (default 36,500). Under
 // AddressSanitizer the build runs 3,650 and leaves the heap to
 // LeakSanitizer.
+#include <malloc.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
-#include <malloc.h>
 
 #include "erwartung.h"
 #include "kalender_app.h"
@@ -98,7 +98,8 @@ class TestFensterlast : public QObject {
         // Reported at noon of day s: the appointments of s to s+100.
         f.m_jetzt = Moment(s.year(), s.month(), s.day(), 12);
         soll.clear();
-        for (int i = 0; i <= 100 && i < n; i += 10) soll += Terminzeile(s.addDays(i), i, "#" + std::to_string(i));
+        for (int i = 0; i <= 100 && i < n; i += 10)
+            soll += Terminzeile(s.addDays(i), i, "#" + std::to_string(i));
         Termine(f);
         BYTEGLEICH(m_bericht, soll);
 
@@ -106,7 +107,8 @@ class TestFensterlast : public QObject {
             Taste(f, Qt::Key_Left);
             if (f.Tag() != Beschriftung(s.addDays(i)) || f.Editor()->KernText() != NotizBytes(i))
                 QFAIL(qPrintable(QStringLiteral("day %1 shows \"%2\" under \"%3\"")
-                                     .arg(i).arg(f.Editor()->toPlainText(), f.Tag())));
+                                     .arg(i)
+                                     .arg(f.Editor()->toPlainText(), f.Tag())));
             QTest::keyClick(f.Editor(), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(f.Editor(), Qt::Key_Delete);
         }
@@ -141,11 +143,14 @@ private slots:
         Runde(f, n);
         if (QTest::currentTestFailed()) return;
         const std::size_t nachher = Belegt();
-        qInfo("%d days; heap at start %zu, after the first round %zu, full %zu, after the second %zu bytes",
-              n, anfang, vorher, m_spitze, nachher);
+        qInfo(
+            "%d days; heap at start %zu, after the first round %zu, full %zu, after the second %zu "
+            "bytes",
+            n, anfang, vorher, m_spitze, nachher);
         if (kMallocGezaehlt) {
-            QVERIFY2(nachher <= vorher + (256u << 10),
-                     qPrintable(QStringLiteral("%1 bytes more").arg(qint64(nachher) - qint64(vorher))));
+            QVERIFY2(
+                nachher <= vorher + (256u << 10),
+                qPrintable(QStringLiteral("%1 bytes more").arg(qint64(nachher) - qint64(vorher))));
         }
     }
 
@@ -158,8 +163,8 @@ private slots:
             const qsizetype ab = (i * 7) % abc.zeichen.size();
             const QString zeile = QString::number(i).rightJustified(6, u'0') + u' ' +
                                   (abc.zeichen + abc.zeichen).mid(ab, 90);
-            const std::string zeileBytes =
-                std::string(zeile.left(7).toLatin1().constData()) + (abc.bytes + abc.bytes).substr(ab, 90);
+            const std::string zeileBytes = std::string(zeile.left(7).toLatin1().constData()) +
+                                           (abc.bytes + abc.bytes).substr(ab, 90);
             text += zeile + u'\n';
             bytes += zeileBytes + "\r\n";
         }
@@ -168,7 +173,8 @@ private slots:
 
         Testfenster f(Moment(2026, 12, 6, 14, 30));
         f.Zeigen();
-        f.NotizenAnlegen({{QDate(2026, 12, 24), QStringLiteral("Schlusszeile im Advent")}}, QDate(2026, 12, 6));
+        f.NotizenAnlegen({{QDate(2026, 12, 24), QStringLiteral("Schlusszeile im Advent")}},
+                         QDate(2026, 12, 6));
         QApplication::clipboard()->setText(text);
         QTest::keyClick(f.Editor(), Qt::Key_V, Qt::ControlModifier);
         QApplication::clipboard()->clear();
