@@ -1,11 +1,13 @@
 #include "monatskalender.h"
 
 #include "kalenderlayout.h"
+#include "kalenderzugang.h"
 #include "monatsraster.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 
 CMonatsKalender::CMonatsKalender(QWidget* parent)
@@ -19,6 +21,7 @@ CMonatsKalender::CMonatsKalender(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    kalenderzugang::Einrichten();
 }
 
 QDate CMonatsKalender::Auswahl() const {
@@ -30,6 +33,7 @@ void CMonatsKalender::AuswahlSetzen(const QDate& tag) {
     m_auswahl = tag;
     SichtbarMachen(tag);
     update();
+    AnsichtGeaendert();
 }
 
 QDate CMonatsKalender::Heute() const {
@@ -52,6 +56,7 @@ void CMonatsKalender::BereichSetzen(const QDate& von, const QDate& bis) {
         m_auswahl = m_bis;
     SichtbarMachen(m_auswahl);
     update();
+    AnsichtGeaendert();
 }
 
 QSize CMonatsKalender::sizeHint() const {
@@ -166,13 +171,19 @@ void CMonatsKalender::Blaettern(int monate) {
     m_ersterMonat = ErsterMonat().addMonths(monate);
     m_ersterMonat = ErsterMonat();  // held back by the range
     update();
+    AnsichtGeaendert();
 }
 
 void CMonatsKalender::Waehlen(const QDate& tag) {
     m_auswahl = tag;
     SichtbarMachen(tag);
     update();
+    kalenderzugang::AuswahlMelden(this);
     emit TagGewaehlt(tag);
+}
+
+void CMonatsKalender::AnsichtGeaendert() {
+    kalenderzugang::AnsichtGeaendert(this);
 }
 
 void CMonatsKalender::resizeEvent(QResizeEvent* e) {
@@ -184,6 +195,7 @@ void CMonatsKalender::resizeEvent(QResizeEvent* e) {
     const QDate monat = MonatVon(m_auswahl);
     if (ersterVorher <= monat && monat <= ersterVorher.addMonths(vorher.Anzahl() - 1))
         SichtbarMachen(m_auswahl);
+    AnsichtGeaendert();
 }
 
 void CMonatsKalender::changeEvent(QEvent* e) {
@@ -192,6 +204,7 @@ void CMonatsKalender::changeEvent(QEvent* e) {
         updateGeometry();
         SichtbarMachen(m_auswahl);
         update();
+        AnsichtGeaendert();
     }
 }
 
@@ -204,10 +217,10 @@ void CMonatsKalender::mousePressEvent(QMouseEvent* e) {
     const KalenderLayout::Treffer treffer = layout.Suchen(e->position().toPoint());
     switch (treffer.art) {
         case KalenderLayout::Treffer::Zurueck:
-            Blaettern(-1);
+            WiederholungStarten(-1);
             break;
         case KalenderLayout::Treffer::Vor:
-            Blaettern(1);
+            WiederholungStarten(1);
             break;
         case KalenderLayout::Treffer::HeuteZeile:
             if (ImBereich(m_heute)) Waehlen(m_heute);
@@ -222,8 +235,35 @@ void CMonatsKalender::mousePressEvent(QMouseEvent* e) {
             break;
         }
         case KalenderLayout::Treffer::Nichts:
+            for (int block = 0; block < layout.Anzahl(); ++block)
+                if (layout.Titel(block).contains(e->position().toPoint()))
+                    TitelGeklickt(block, e->position().toPoint());
             break;
     }
+}
+
+void CMonatsKalender::mouseReleaseEvent(QMouseEvent* e) {
+    WiederholungStoppen();
+    QWidget::mouseReleaseEvent(e);
+}
+
+// Tab, a click, or the way back from a dialog: the day is announced once
+// the window system's own focus notice is out.
+void CMonatsKalender::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) kalenderzugang::AuswahlMelden(this);
+    });
+}
+
+void CMonatsKalender::focusOutEvent(QFocusEvent* e) {
+    WiederholungStoppen();
+    QWidget::focusOutEvent(e);
+}
+
+void CMonatsKalender::hideEvent(QHideEvent* e) {
+    WiederholungStoppen();
+    QWidget::hideEvent(e);
 }
 
 void CMonatsKalender::keyPressEvent(QKeyEvent* e) {

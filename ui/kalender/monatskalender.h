@@ -6,12 +6,17 @@
 // move every month at once.
 //
 // Only a day picked by the user (mouse or keyboard) emits TagGewaehlt;
-// changes the program makes through AuswahlSetzen never do.
+// changes the program makes through AuswahlSetzen never do. Clicking a
+// month's title offers the months, clicking its year steps the year, and
+// the arrows repeat while held: all of them only turn the view.
+//
+// Screen readers see it through kalenderzugang.h.
 
 #include <QDate>
 #include <QWidget>
 
 class KalenderLayout;
+class QTimer;
 
 class CMonatsKalender : public QWidget {
     Q_OBJECT
@@ -56,8 +61,14 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
+    friend class KalenderZugang;
+
     KalenderLayout Layout() const;
     KalenderLayout LayoutFuer(const QSize& groesse) const;
     QDate ErsterMonatFuer(int anzahl) const;
@@ -68,10 +79,20 @@ private:
     void SichtbarMachen(const QDate& tag);
     void Blaettern(int monate);
     void Waehlen(const QDate& tag);  // a user's pick
+    void AnsichtGeaendert();         // the view may have turned
+
+    // kalenderbedienung.cpp
+    void TitelGeklickt(int block, const QPoint& punkt);
+    void MonatsMenue(int block, const QPoint& global);
+    void JahrStellen(int block, const QRect& jahr);
+    void WiederholungStarten(int monate);
+    void WiederholungStoppen();
 
     QDate m_auswahl;
     QDate m_heute;
     QDate m_von;
     QDate m_bis;
     QDate m_ersterMonat;  // as wanted; the range may hold it back (ErsterMonatFuer)
+    QTimer* m_pWiederholung = nullptr;
+    int m_wiederholtMonate = 0;
 };
