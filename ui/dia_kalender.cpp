@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "beschriftung.h"
 #include "dia_finden.h"
 #include "dia_info.h"
 #include "dia_notiz.h"
@@ -109,7 +110,7 @@ void CDia_Kalender::TagAnzeigen() {
     m_notizBuch.m_timeAktuell = datum::AusFeldern(felder);
     m_strMeldung = text1252::Format("Notiz f\xFCr Tag   %s",
                                     datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
-    m_pTag->setText(textwandlung::VonKern(m_strMeldung));
+    BeschriftungSetzen(m_pTag, textwandlung::VonKern(m_strMeldung));
 }
 
 // The calendar's today marker follows the clock as well.
@@ -123,7 +124,7 @@ void CDia_Kalender::OnMcnSelectKalender(const QDate& tag) {
     m_notizBuch.DatumWechseln(FelderVon(tag));
     m_strMeldung = text1252::Format("Notiz f\xFCr Tag  %s",
                                     datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
-    m_pTag->setText(textwandlung::VonKern(m_strMeldung));
+    BeschriftungSetzen(m_pTag, textwandlung::VonKern(m_strMeldung));
 }
 
 void CDia_Kalender::OnBnClickedOk() {

@@ -5,9 +5,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "hilfezugang.h"
 #include "ressourcen.h"
 
 CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
+    HilfeZugangEinrichten();
     setObjectName(QStringLiteral("Hilfe"));
     setWindowTitle(QStringLiteral("Dorvane-Hilfe"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -35,7 +35,11 @@ void CDia_Notiz::OnInitDialog() {
     m_editNotiz->KernTextSetzen(m_strText);
     // Emptied with its memory: a report handed back can be megabytes large.
     std::string().swap(g_strDialogText);
-    FenstertitelSetzen(this, textwandlung::VonKern(m_strTitel));
+    const QString titel = textwandlung::VonKern(m_strTitel);
+    FenstertitelSetzen(this, titel);
+    // The box is the dialog's content: a screen reader names it after the
+    // caption (a note's day, a report's term).
+    m_editNotiz->setAccessibleName(titel);
     m_editNotiz->setFocus();
 }
 
