@@ -9,9 +9,14 @@ PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
             fonts-dejavu-core)
 # What the tests and benchmarks need besides: GoogleTest, Google Benchmark,
 # the desktop-file and AppStream validators, dpkg-shlibdeps for the package,
-# clang-format for the formatting check.
+# clang-format for the formatting check; an X server, a D-Bus session with
+# the accessibility bus, a fixed clock, keys from outside and the AT-SPI
+# client for what a screen reader sees.
 PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
-             desktop-file-utils appstream dpkg-dev file clang-format git)
+             desktop-file-utils appstream dpkg-dev file clang-format git
+             xvfb xauth dbus-daemon dbus-bin at-spi2-core python3-pyatspi faketime xdotool)
+# Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
+PAKETE_ORCA=(orca speech-dispatcher)
 # The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
 PAKETE_FUZZ=(clang libclang-rt-14-dev)
 
