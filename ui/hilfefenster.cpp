@@ -15,6 +15,7 @@ CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_pText = new QTextBrowser(this);
+    m_pText->setAccessibleName(QStringLiteral("Handbuch"));
     m_pText->setOpenLinks(false);
     m_pText->setOpenExternalLinks(false);
     m_pText->setSource(HandbuchAdresse());
