@@ -77,6 +77,13 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
     QFAIL(qPrintable("no menu entry " + textAnfang));
 }
 
+QWidget* Hilfefenster() {
+    for (QWidget* pFenster : QApplication::topLevelWidgets())
+        if (pFenster->objectName() == QLatin1String("Hilfe") && pFenster->isVisible())
+            return pFenster;
+    return nullptr;
+}
+
 Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
     auto feld = [](int wert) {
         return static_cast<std::uint16_t>(wert);

@@ -42,6 +42,7 @@ private:
 void Tippen(QWidget* pZiel, const QString& text);
 void Klicken(QWidget* pFenster, const char* id);
 void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang);
+QWidget* Hilfefenster();  // the help window on show, or null
 
 // A local moment, as the clock reports it.
 Datumswert Moment(int jahr, int monat, int tag, int stunde = 0, int minute = 0);

@@ -210,10 +210,7 @@ private slots:
     void hilfeOeffnetDasHandbuch() {
         m_f->Tippen(QStringLiteral("Zahnarzt"));
         Klicken(&m_f->m_dlg, "ID_HELP");
-        QWidget* pHilfe = nullptr;
-        for (QWidget* pFenster : QApplication::topLevelWidgets())
-            if (pFenster->objectName() == QLatin1String("Hilfe") && pFenster->isVisible())
-                pHilfe = pFenster;
+        QWidget* pHilfe = Hilfefenster();
         QVERIFY(pHilfe != nullptr);
         QCOMPARE(pHilfe->windowTitle(), QStringLiteral("Dorvane-Hilfe"));
         auto* pText = pHilfe->findChild<QTextBrowser*>();

@@ -237,10 +237,7 @@ private slots:
         QCOMPARE(notizbox, titel);
 
         Klicken(&m_f->m_dlg, "ID_HELP");
-        QWidget* pHilfe = nullptr;
-        for (QWidget* pFenster : QApplication::topLevelWidgets())
-            if (pFenster->objectName() == QLatin1String("Hilfe") && pFenster->isVisible())
-                pHilfe = pFenster;
+        QWidget* pHilfe = Hilfefenster();
         QVERIFY(pHilfe != nullptr);
         QCOMPARE(Zugang(pHilfe)->role(), QAccessible::Window);
         QCOMPARE(Zugang(pHilfe)->text(QAccessible::Name), QStringLiteral("Dorvane-Hilfe"));
