@@ -1,11 +1,10 @@
 #include "hilfezugang.h"
 
 #include <QAccessibleWidget>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "hilfefenster.h"
 

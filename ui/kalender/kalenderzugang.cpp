@@ -465,13 +465,15 @@ void Einrichten() {
     (void)eingerichtet;
 }
 
-// Not only while a screen reader listens: Qt's update handler (tests,
-// tools) hears the events as well. The interfaces are few and kept.
+// Only while an assistive tool may listen, as Qt's item views do: the
+// interfaces are not even made otherwise.
 void AnsichtGeaendert(CMonatsKalender* pKalender) {
+    if (!QAccessible::isActive()) return;
     if (KalenderZugang* zugang = KalenderZugang::Von(pKalender)) zugang->AnsichtPruefen();
 }
 
 void AuswahlMelden(CMonatsKalender* pKalender) {
+    if (!QAccessible::isActive()) return;
     KalenderZugang* zugang = KalenderZugang::Von(pKalender);
     if (zugang == nullptr) return;
     zugang->AnsichtPruefen();
