@@ -14,7 +14,7 @@ PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
 # client for what a screen reader sees.
 PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
              desktop-file-utils appstream dpkg-dev file clang-format git
-             xvfb xauth dbus-daemon dbus-bin at-spi2-core python3-pyatspi faketime xdotool)
+             xvfb xauth dbus at-spi2-core python3-pyatspi faketime xdotool)
 # Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
 # The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
