@@ -9,5 +9,5 @@ struct StringEintrag {
 };
 
 inline constexpr StringEintrag kStringTabelle[] = {
-    {IDS_ABOUTBOX, "&Info über Dorvane..."},
+    {res::IDS_ABOUTBOX, "&Info über Dorvane..."},
 };

@@ -3,24 +3,28 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "fenstervorlagen.h"
+#include "dialogeinheiten.h"
+#include "dialogergebnis.h"
 #include "resource.h"
 #include "ressourcen.h"
+#include "ui_IDD_ABOUTBOX.h"
 
-CDia_Info::CDia_Info(QWidget* pParent) : QDialog(pParent) {
-    InfoVorlageLaden(this);
+CDia_Info::CDia_Info(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_ABOUTBOX) {
+    m_ui->setupUi(this);
+    DialogeinheitenAnwenden(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // The icon control shows IDR_MAINFRAME.
-    auto* pSymbol = findChild<QLabel*>(QStringLiteral("IDR_MAINFRAME"));
+    QLabel* pSymbol = m_ui->IDR_MAINFRAME;
     const int kante = qMin(pSymbol->width(), pSymbol->height());
-    pSymbol->setPixmap(SymbolLaden(IDR_MAINFRAME).pixmap(QSize(kante, kante)));
+    pSymbol->setPixmap(SymbolLaden(res::IDR_MAINFRAME).pixmap(QSize(kante, kante)));
 
-    connect(findChild<QPushButton*>(QStringLiteral("IDOK")), &QPushButton::clicked, this,
-            &QDialog::accept);
+    connect(m_ui->IDOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+CDia_Info::~CDia_Info() = default;
+
 int CDia_Info::DoModal() {
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return DialogErgebnis(exec());
 }

@@ -11,9 +11,10 @@
 #include "dia_finden.h"
 #include "dia_info.h"
 #include "dia_notiz.h"
+#include "dialogeinheiten.h"
+#include "dialogergebnis.h"
 #include "dialogtext.h"
 #include "fehlerrahmen.h"
-#include "fenstervorlagen.h"
 #include "kalender_app.h"
 #include "kalenderdatum.h"
 #include "meldung.h"
@@ -24,6 +25,7 @@
 #include "systemmenue.h"
 #include "text1252.h"
 #include "textwandlung.h"
+#include "ui_IDD_KALENDER.h"
 
 namespace {
 
@@ -36,63 +38,62 @@ const QDate kLetzterTag(datum::kLetztesJahr, 12, 31);
 }  // namespace
 
 CDia_Kalender::CDia_Kalender(QWidget* pParent, Uhr uhr)
-    : QDialog(pParent), m_uhr(std::move(uhr)), m_hIcon(SymbolLaden(IDR_MAINFRAME)) {
-    KalenderVorlageLaden(this);
+    : QDialog(pParent),
+      m_ui(new Ui::IDD_KALENDER),
+      m_uhr(std::move(uhr)),
+      m_hIcon(SymbolLaden(res::IDR_MAINFRAME)) {
+    m_ui->setupUi(this);
+    DialogeinheitenAnwenden(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // The window system draws the icon, minimised too.
+    setWindowIcon(m_hIcon);
     DoDataExchange();
     NachrichtenVerbinden();
     OnInitDialog();
 }
 
+CDia_Kalender::~CDia_Kalender() = default;
+
 int CDia_Kalender::DoModal() {
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return DialogErgebnis(exec());
 }
 
 void CDia_Kalender::DoDataExchange() {
-    m_ctrlKalender = findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
-    m_editNotiz = findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
-    m_pTag = findChild<QLabel*>(QStringLiteral("IDC_TAG"));
+    m_ctrlKalender = m_ui->IDC_KALENDER;
+    m_editNotiz = m_ui->IDC_NOTIZ;
 }
 
-// Every handler runs in the error frame, as the framework runs message
-// handlers.
+// An error a handler raises is shown, and the window goes on.
 void CDia_Kalender::NachrichtenVerbinden() {
-    auto knopf = [this](const char* id) {
-        return findChild<QPushButton*>(QLatin1String(id));
-    };
-    auto nachricht = [this](void (CDia_Kalender::*handler)()) {
-        return [this, handler] {
-            ImRahmen(this, [this, handler] { (this->*handler)(); });
+    auto handler = [this](void (CDia_Kalender::*pHandler)()) {
+        return [this, pHandler] {
+            ImRahmen(this, [this, pHandler] { (this->*pHandler)(); });
         };
     };
 
-    // WM_SYSCOMMAND: the stand-in window menu (contextMenuEvent; the Menu
-    // key comes as a context menu from the window system, Shift+F10 not).
+    // The Menu key comes as a context menu from the window system, Shift+F10 not.
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
             &CDia_Kalender::KontextmenuePerTastatur);
-    // WM_PAINT, WM_QUERYDRAGICON: the window system draws the icon itself.
-    setWindowIcon(m_hIcon);
-    // MCN_SELECT. After an error the calendar goes back to the day the
-    // editor shows, so that nothing typed next lands on a day not shown.
+    // After an error the calendar goes back to the day the editor shows, so
+    // that nothing typed next lands on a day not shown.
     connect(m_ctrlKalender, &CMonatsKalender::TagGewaehlt, this, [this](const QDate& tag) {
         if (!ImRahmen(this, [this, &tag] { OnMcnSelectKalender(tag); }))
             m_ctrlKalender->AuswahlSetzen(TagVon(m_notizBuch.m_timeAktuell));
     });
-    connect(knopf("IDOK"), &QPushButton::clicked, this, nachricht(&CDia_Kalender::OnBnClickedOk));
-    connect(knopf("ID_NOTIZ"), &QPushButton::clicked, this,
-            nachricht(&CDia_Kalender::OnBnClickedNotiz));
-    connect(knopf("ID_FINDEN"), &QPushButton::clicked, this,
-            nachricht(&CDia_Kalender::OnBnClickedFinden));
-    connect(knopf("ID_TERMINE"), &QPushButton::clicked, this,
-            nachricht(&CDia_Kalender::OnBnClickedTermine));
-    connect(knopf("IDCANCEL"), &QPushButton::clicked, this,
-            nachricht(&CDia_Kalender::OnBnClickedCancel));
+    connect(m_ui->IDOK, &QPushButton::clicked, this, handler(&CDia_Kalender::OnBnClickedOk));
+    connect(m_ui->ID_NOTIZ, &QPushButton::clicked, this, handler(&CDia_Kalender::OnBnClickedNotiz));
+    connect(m_ui->ID_FINDEN, &QPushButton::clicked, this,
+            handler(&CDia_Kalender::OnBnClickedFinden));
+    connect(m_ui->ID_TERMINE, &QPushButton::clicked, this,
+            handler(&CDia_Kalender::OnBnClickedTermine));
+    connect(m_ui->IDCANCEL, &QPushButton::clicked, this,
+            handler(&CDia_Kalender::OnBnClickedCancel));
     // ID_HELP has no entry: the button and F1 go on to the application.
-    connect(knopf("ID_HELP"), &QPushButton::clicked, this, [this] { OnCmdMsg(ID_HELP); });
+    connect(m_ui->ID_HELP, &QPushButton::clicked, this, [this] { OnCmdMsg(res::ID_HELP); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { OnCmdMsg(ID_HELP); });
+            [this] { OnCmdMsg(res::ID_HELP); });
 }
 
 void CDia_Kalender::OnInitDialog() {
@@ -110,7 +111,7 @@ void CDia_Kalender::TagAnzeigen() {
     m_notizBuch.m_timeAktuell = datum::AusFeldern(felder);
     m_strMeldung = text1252::Format("Notiz f\xFCr Tag   %s",
                                     datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
-    BeschriftungSetzen(m_pTag, textwandlung::VonKern(m_strMeldung));
+    BeschriftungSetzen(m_ui->IDC_TAG, textwandlung::VonKern(m_strMeldung));
 }
 
 // The calendar's today marker follows the clock as well.
@@ -124,7 +125,7 @@ void CDia_Kalender::OnMcnSelectKalender(const QDate& tag) {
     m_notizBuch.DatumWechseln(FelderVon(tag));
     m_strMeldung = text1252::Format("Notiz f\xFCr Tag  %s",
                                     datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
-    BeschriftungSetzen(m_pTag, textwandlung::VonKern(m_strMeldung));
+    BeschriftungSetzen(m_ui->IDC_TAG, textwandlung::VonKern(m_strMeldung));
 }
 
 void CDia_Kalender::OnBnClickedOk() {
@@ -145,14 +146,14 @@ void CDia_Kalender::OnBnClickedNotiz() {
         datum::Format(tag, "%j").c_str());
     dlgNotiz.m_strTitel = m_strMeldung;
 
-    if (dlgNotiz.DoModal() != IDOK) return;
+    if (dlgNotiz.DoModal() != res::IDOK) return;
     if (g_strDialogText.empty()) m_notizBuch.NotizLoeschen(m_notizBuch.m_timeAktuell);
     TextSetzen(g_strDialogText);
 }
 
 void CDia_Kalender::OnBnClickedFinden() {
     CDia_Finden dlgFinden(this);
-    if (dlgFinden.DoModal() != IDOK) return;
+    if (dlgFinden.DoModal() != res::IDOK) return;
     m_strMeldung = m_notizBuch.NotizenFinden();
 
     CDia_Notiz dlgBericht(this);
@@ -203,7 +204,7 @@ void CDia_Kalender::reject() {
 }
 
 void CDia_Kalender::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
-    if (systemmenue::Befehl(nID) == IDM_ABOUTBOX) {
+    if (systemmenue::Befehl(nID) == res::IDM_ABOUTBOX) {
         CDia_Info dlgAbout(this);
         dlgAbout.DoModal();
         return;
@@ -222,7 +223,7 @@ bool CDia_Kalender::OnCmdMsg(unsigned nID) {
 void CDia_Kalender::contextMenuEvent(QContextMenuEvent* e) {
     if (e->reason() == QContextMenuEvent::Mouse) {
         QWidget* pUnter = childAt(e->pos());
-        if (pUnter != nullptr && pUnter != m_pTag) {
+        if (pUnter != nullptr && pUnter != m_ui->IDC_TAG) {
             e->ignore();
             return;
         }
@@ -232,7 +233,8 @@ void CDia_Kalender::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void CDia_Kalender::SystemmenueZeigen(const QPoint& global) {
-    const auto nID = systemmenue::Waehlen(this, global, StringLaden(IDS_ABOUTBOX), IDM_ABOUTBOX);
+    const auto nID =
+        systemmenue::Waehlen(this, global, StringLaden(res::IDS_ABOUTBOX), res::IDM_ABOUTBOX);
     if (nID) ImRahmen(this, [this, nID] { OnSysCommand(*nID, 0); });
 }
 

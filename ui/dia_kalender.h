@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "notizbuch.h"
@@ -17,14 +18,18 @@ class CMonatsKalender;
 class CNotizEdit;
 class QContextMenuEvent;
 class QDate;
-class QLabel;
 class QPoint;
+
+namespace Ui {
+class IDD_KALENDER;
+}
 
 class CDia_Kalender : public QDialog, private CNotizEditor {
     Q_OBJECT
 public:
     // `uhr` says what "now" is: at start-up and for every appointment report.
     explicit CDia_Kalender(QWidget* pParent = nullptr, Uhr uhr = Systemzeit);
+    ~CDia_Kalender() override;
 
     int DoModal();  // IDOK or IDCANCEL
 
@@ -66,11 +71,11 @@ private:
     std::string TextLesen() const override;
     void TextSetzen(const std::string& text) override;
 
+    std::unique_ptr<Ui::IDD_KALENDER> m_ui;
     Uhr m_uhr;
     QIcon m_hIcon;
     std::string m_strMeldung;
     CNotizEdit* m_editNotiz = nullptr;
     CMonatsKalender* m_ctrlKalender = nullptr;
-    QLabel* m_pTag = nullptr;
     CNotizBuch m_notizBuch;
 };

@@ -11,7 +11,7 @@
 
 CKalenderApp::CKalenderApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Dorvane"));
-    setWindowIcon(SymbolLaden(IDR_MAINFRAME));
+    setWindowIcon(SymbolLaden(res::IDR_MAINFRAME));
 
     // Qt's own texts (message-box buttons, context menus) in German too.
     const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -33,7 +33,7 @@ bool CKalenderApp::InitInstance() {
 }
 
 bool CKalenderApp::OnCmdMsg(unsigned nID) {
-    if (nID == ID_HELP) {
+    if (nID == res::ID_HELP) {
         OnHelp();
         return true;
     }

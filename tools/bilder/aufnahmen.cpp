@@ -125,7 +125,7 @@ std::vector<Aufnahme> AlleAufnehmen() {
     const QPoint frei(termine.right() + 30, termine.center().y());
     if (dlg.childAt(frei) != nullptr) Abbrechen(QStringLiteral("no free area beside \"Termine\""));
     Fensterfolge(&dlg)
-        .Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, StringLaden(IDS_ABOUTBOX)); })
+        .Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, StringLaden(res::IDS_ABOUTBOX)); })
         .Dann([&](QWidget* pInfo) {
             aufnehmen("info", pInfo);
             Klicken(pInfo, "IDOK");

@@ -4,15 +4,17 @@
 #include <QPushButton>
 #include <limits>
 
+#include "dialogeinheiten.h"
+#include "dialogergebnis.h"
 #include "dialogtext.h"
-#include "resource.h"
 #include "textwandlung.h"
-#include "vorlagen.h"
+#include "ui_IDD_FINDEN.h"
 #include "zeichenfilter.h"
 
-CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent) {
-    FindenVorlageLaden(this);
-    m_editSuche = findChild<QLineEdit*>("IDC_SUCHE");
+CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_FINDEN) {
+    m_ui->setupUi(this);
+    DialogeinheitenAnwenden(this);
+    DoDataExchange();
     // No limit of its own: Qt's default of 32767 characters would cut a
     // longer paste short without a word and search for the rest.
     m_editSuche->setMaxLength(std::numeric_limits<int>::max());
@@ -21,17 +23,22 @@ CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent) {
     NachrichtenVerbinden();
 }
 
+CDia_Finden::~CDia_Finden() = default;
+
+void CDia_Finden::DoDataExchange() {
+    m_editSuche = m_ui->IDC_SUCHE;
+}
+
 void CDia_Finden::NachrichtenVerbinden() {
-    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this,
-            &CDia_Finden::OnBnClickedOk);
-    connect(findChild<QPushButton*>("IDCANCEL"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->IDOK, &QPushButton::clicked, this, &CDia_Finden::OnBnClickedOk);
+    connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_editSuche, &QLineEdit::inputRejected, this, &CDia_Finden::OnEingabeAbgelehnt);
 }
 
 int CDia_Finden::DoModal() {
     m_editSuche->clear();
     m_editSuche->setFocus();
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return DialogErgebnis(exec());
 }
 
 void CDia_Finden::OnBnClickedOk() {

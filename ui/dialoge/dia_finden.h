@@ -3,22 +3,30 @@
 // typed. Opens empty every time.
 
 #include <QDialog>
+#include <memory>
 
 class CFilter1252;
 class QLineEdit;
+
+namespace Ui {
+class IDD_FINDEN;
+}
 
 class CDia_Finden : public QDialog {
     Q_OBJECT
 public:
     explicit CDia_Finden(QWidget* pParent = nullptr);
+    ~CDia_Finden() override;
 
     int DoModal();  // IDOK or IDCANCEL
 
 private:
+    void DoDataExchange();
     void NachrichtenVerbinden();
     void OnBnClickedOk();
     void OnEingabeAbgelehnt();
 
+    std::unique_ptr<Ui::IDD_FINDEN> m_ui;
     QLineEdit* m_editSuche = nullptr;
     CFilter1252* m_filter = nullptr;
 };

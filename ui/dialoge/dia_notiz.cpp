@@ -3,35 +3,41 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "dialogeinheiten.h"
+#include "dialogergebnis.h"
 #include "dialogtext.h"
 #include "fenstertitel.h"
 #include "notizedit.h"
-#include "resource.h"
 #include "textwandlung.h"
-#include "vorlagen.h"
+#include "ui_IDD_NOTIZ.h"
 
-CDia_Notiz::CDia_Notiz(QWidget* pParent) : QDialog(pParent) {
-    NotizVorlageLaden(this);
-    m_editNotiz = findChild<CNotizEdit*>("IDC_NOTIZ");
-    m_btnLeeren = findChild<QPushButton*>("IDC_LEEREN");
+CDia_Notiz::CDia_Notiz(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_NOTIZ) {
+    m_ui->setupUi(this);
+    DialogeinheitenAnwenden(this);
+    DoDataExchange();
     NachrichtenVerbinden();
 }
 
+CDia_Notiz::~CDia_Notiz() = default;
+
+void CDia_Notiz::DoDataExchange() {
+    m_editNotiz = m_ui->IDC_NOTIZ;
+}
+
 void CDia_Notiz::NachrichtenVerbinden() {
-    connect(findChild<QPushButton*>("IDOK"), &QPushButton::clicked, this,
-            &CDia_Notiz::OnBnClickedOk);
-    connect(m_btnLeeren, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedLeeren);
-    connect(findChild<QPushButton*>("IDCANCEL"), &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->IDOK, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedOk);
+    connect(m_ui->IDC_LEEREN, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedLeeren);
+    connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int CDia_Notiz::DoModal() {
     OnInitDialog();
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return DialogErgebnis(exec());
 }
 
 void CDia_Notiz::OnInitDialog() {
     m_editNotiz->NurLesenSetzen(m_bNurLesen);
-    m_btnLeeren->setEnabled(!m_bNurLesen);
+    m_ui->IDC_LEEREN->setEnabled(!m_bNurLesen);
     m_editNotiz->KernTextSetzen(m_strText);
     // Emptied with its memory: a report handed back can be megabytes large.
     std::string().swap(g_strDialogText);

@@ -4,15 +4,20 @@
 // text goes back through g_strDialogText.
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 class CNotizEdit;
-class QPushButton;
+
+namespace Ui {
+class IDD_NOTIZ;
+}
 
 class CDia_Notiz : public QDialog {
     Q_OBJECT
 public:
     explicit CDia_Notiz(QWidget* pParent = nullptr);
+    ~CDia_Notiz() override;
 
     bool m_bNurLesen = false;  // true: report mode
     std::string m_strText;     // shown when the dialog opens (Windows-1252)
@@ -23,11 +28,12 @@ public:
     int DoModal();  // IDOK or IDCANCEL
 
 private:
+    void DoDataExchange();
     void NachrichtenVerbinden();
     void OnInitDialog();
     void OnBnClickedOk();
     void OnBnClickedLeeren();
 
+    std::unique_ptr<Ui::IDD_NOTIZ> m_ui;
     CNotizEdit* m_editNotiz = nullptr;
-    QPushButton* m_btnLeeren = nullptr;
 };

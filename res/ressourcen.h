@@ -1,5 +1,5 @@
 #pragma once
-// The program's resources, loaded by their number (res/resource.h).
+// The program's resources, loaded by their number (resource.h).
 
 #include <QIcon>
 #include <QString>

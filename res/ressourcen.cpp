@@ -5,20 +5,9 @@
 #include "resource.h"
 #include "stringtabelle.h"
 
-// The resource file is linked from a static library, so nothing would pull
-// it in by itself.
-static void RessourcenEinbinden() {
-    static const bool einmal = [] {
-        Q_INIT_RESOURCE(dorvane);
-        return true;
-    }();
-    (void)einmal;
-}
-
 QIcon SymbolLaden(int nID) {
-    RessourcenEinbinden();
     QIcon symbol;
-    if (nID != IDR_MAINFRAME) return symbol;
+    if (nID != res::IDR_MAINFRAME) return symbol;
     const QDir gruppe(QStringLiteral(":/IDR_MAINFRAME"));
     for (const QString& datei : gruppe.entryList({QStringLiteral("*.png")}, QDir::Files))
         symbol.addFile(gruppe.filePath(datei));
@@ -33,6 +22,5 @@ QString StringLaden(int nID) {
 }
 
 QUrl HandbuchAdresse() {
-    RessourcenEinbinden();
     return QUrl(QStringLiteral("qrc:/hilfe/handbuch.html"));
 }
