@@ -1,6 +1,5 @@
 #include "dia_kalender.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include "dialogergebnis.h"
 #include "dialogtext.h"
 #include "fehlerrahmen.h"
-#include "kalender_app.h"
 #include "kalenderdatum.h"
 #include "meldung.h"
 #include "monatskalender.h"
@@ -73,9 +71,7 @@ void CDia_Kalender::NachrichtenVerbinden() {
         };
     };
 
-    // The Menu key comes as a context menu from the window system, Shift+F10 not.
-    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
-            &CDia_Kalender::KontextmenuePerTastatur);
+    systemmenue::TastaturVerbinden(this);
     // After an error the calendar goes back to the day the editor shows, so
     // that nothing typed next lands on a day not shown.
     connect(m_ctrlKalender, &CMonatsKalender::TagGewaehlt, this, [this](const QDate& tag) {
@@ -90,10 +86,10 @@ void CDia_Kalender::NachrichtenVerbinden() {
             handler(&CDia_Kalender::OnBnClickedTermine));
     connect(m_ui->IDCANCEL, &QPushButton::clicked, this,
             handler(&CDia_Kalender::OnBnClickedCancel));
-    // ID_HELP has no entry: the button and F1 go on to the application.
-    connect(m_ui->ID_HELP, &QPushButton::clicked, this, [this] { OnCmdMsg(res::ID_HELP); });
+    // Help is the application's: the window only asks for it.
+    connect(m_ui->ID_HELP, &QPushButton::clicked, this, &CDia_Kalender::HilfeVerlangt);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { OnCmdMsg(res::ID_HELP); });
+            &CDia_Kalender::HilfeVerlangt);
 }
 
 void CDia_Kalender::OnInitDialog() {
@@ -212,12 +208,6 @@ void CDia_Kalender::OnSysCommand(unsigned nID, std::intptr_t /*lParam*/) {
     systemmenue::Ausfuehren(this, nID);
 }
 
-bool CDia_Kalender::OnCmdMsg(unsigned nID) {
-    if (nID < 0x8000 || nID > 0xEFFF) return false;
-    auto* pApp = qobject_cast<CKalenderApp*>(QCoreApplication::instance());
-    return pApp != nullptr && pApp->OnCmdMsg(nID);
-}
-
 // The free area (and the label on it) offers the window menu; the controls
 // keep their own context menus or none.
 void CDia_Kalender::contextMenuEvent(QContextMenuEvent* e) {
@@ -236,16 +226,6 @@ void CDia_Kalender::SystemmenueZeigen(const QPoint& global) {
     const auto nID =
         systemmenue::Waehlen(this, global, StringLaden(res::IDS_ABOUTBOX), res::IDM_ABOUTBOX);
     if (nID) ImRahmen(this, [this, nID] { OnSysCommand(*nID, 0); });
-}
-
-// Shift+F10 asks the focused control for its context menu, as the Menu key
-// does; controls without one pass it on to the window.
-void CDia_Kalender::KontextmenuePerTastatur() {
-    QWidget* pZiel = focusWidget() != nullptr ? focusWidget() : this;
-    const QRect cursor = pZiel->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const QPoint pos = cursor.isValid() ? cursor.center() : pZiel->rect().center();
-    QContextMenuEvent ereignis(QContextMenuEvent::Keyboard, pos, pZiel->mapToGlobal(pos));
-    QApplication::sendEvent(pZiel, &ereignis);
 }
 
 std::string CDia_Kalender::TextLesen() const {

@@ -38,12 +38,13 @@ public:
     // carried out as usual, closing through the question of "Abbrechen".
     void OnSysCommand(unsigned nID, std::intptr_t lParam);
 
-    // A command this window has no entry for: IDs from 0x8000 to 0xEFFF go
-    // on to the application object. Returns whether it was handled.
-    bool OnCmdMsg(unsigned nID);
-
     // Escape and the close box arrive here, as "Abbrechen".
     void reject() override;
+
+signals:
+    // "&Hilfe" or F1: the window has no help of its own; the application
+    // shows it.
+    void HilfeVerlangt();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
@@ -65,7 +66,6 @@ private:
     void OnCancel();
 
     void SystemmenueZeigen(const QPoint& global);
-    void KontextmenuePerTastatur();
 
     // The store's access to the editor.
     std::string TextLesen() const override;

@@ -27,17 +27,14 @@ CKalenderApp::~CKalenderApp() {
 }
 
 bool CKalenderApp::InitInstance() {
-    CDia_Kalender dlg;
-    dlg.DoModal();
+    HauptfensterErstellen()->DoModal();
     return false;
 }
 
-bool CKalenderApp::OnCmdMsg(unsigned nID) {
-    if (nID == res::ID_HELP) {
-        OnHelp();
-        return true;
-    }
-    return false;
+std::unique_ptr<CDia_Kalender> CKalenderApp::HauptfensterErstellen(Uhr uhr) {
+    auto pFenster = std::make_unique<CDia_Kalender>(nullptr, std::move(uhr));
+    connect(pFenster.get(), &CDia_Kalender::HilfeVerlangt, this, &CKalenderApp::OnHelp);
+    return pFenster;
 }
 
 void CKalenderApp::OnHelp() {

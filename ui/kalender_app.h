@@ -1,11 +1,15 @@
 #pragma once
 // The application object: German texts throughout (Qt's own included), the
-// program's name and icon. InitInstance runs the main window modally and
-// the program ends when it closes. Commands no window handles end up here.
+// program's name and icon, and the help window. InitInstance runs the main
+// window modally and the program ends when it closes.
 
 #include <QApplication>
 #include <QPointer>
+#include <memory>
 
+#include "uhr.h"
+
+class CDia_Kalender;
 class CHilfeFenster;
 
 class CKalenderApp : public QApplication {
@@ -17,8 +21,9 @@ public:
     // Runs the main window; returns false, as there is no loop after it.
     bool InitInstance();
 
-    // The message map: ID_HELP -> OnHelp. Returns whether nID was handled.
-    bool OnCmdMsg(unsigned nID);
+    // The main window with its help wired to OnHelp: the program, the tests,
+    // the pictures and the benchmark all open it here.
+    std::unique_ptr<CDia_Kalender> HauptfensterErstellen(Uhr uhr = Systemzeit);
 
     // Shows the manual for the window in front; a second call raises the
     // help window already open.

@@ -1,6 +1,10 @@
 #include "systemmenue.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QMenu>
+#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -13,6 +17,17 @@ bool Veraenderlich(const QWidget* pFenster) {
 }
 
 }  // namespace
+
+void TastaturVerbinden(QWidget* pFenster) {
+    auto* pTaste = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), pFenster);
+    QObject::connect(pTaste, &QShortcut::activated, pFenster, [pFenster] {
+        QWidget* pZiel = pFenster->focusWidget() != nullptr ? pFenster->focusWidget() : pFenster;
+        const QRect cursor = pZiel->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QPoint pos = cursor.isValid() ? cursor.center() : pZiel->rect().center();
+        QContextMenuEvent ereignis(QContextMenuEvent::Keyboard, pos, pZiel->mapToGlobal(pos));
+        QApplication::sendEvent(pZiel, &ereignis);
+    });
+}
 
 std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global, const QString& strZusatz,
                                 unsigned nZusatzID) {

@@ -24,6 +24,10 @@ inline constexpr unsigned Befehl(unsigned nID) {
     return nID & 0xFFF0;
 }
 
+// Shift+F10 in `pFenster` asks the focused control for its context menu,
+// as the Menu key does; controls without one pass it on to the window.
+void TastaturVerbinden(QWidget* pFenster);
+
 // Shows the window menu of `pFenster` at `global`: the window commands as
 // the window's state allows them, then, when `strZusatz` is not empty, a
 // separator and `strZusatz` with the command `nZusatzID`. Returns the

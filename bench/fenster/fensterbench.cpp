@@ -82,7 +82,8 @@ protected:
 struct Fenster {
     std::vector<korpus::Notiz> notizen;
     Datumswert jetzt;  // before dlg, which reads it when it opens
-    CDia_Kalender dlg;
+    std::unique_ptr<CDia_Kalender> pDlg;
+    CDia_Kalender& dlg;
     int anzahl;
     int tag;  // index of the selected day
     int schritt = -1;
@@ -95,7 +96,8 @@ struct Fenster {
     explicit Fenster(int n)
         : notizen(korpus::Erzeugen(n)),
           jetzt(Neun(notizen.front().tag)),
-          dlg(nullptr, [this] { return jetzt; }),
+          pDlg(static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen([this] { return jetzt; })),
+          dlg(*pDlg),
           anzahl(n),
           tag(n) {
         dlg.show();

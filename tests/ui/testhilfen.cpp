@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 
@@ -92,7 +93,9 @@ Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
 }
 
 Testfenster::Testfenster(Datumswert jetzt)
-    : m_jetzt(jetzt), m_dlg(nullptr, [this] { return m_jetzt; }) {}
+    : m_jetzt(jetzt),
+      m_pDlg(static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen([this] { return m_jetzt; })),
+      m_dlg(*m_pDlg) {}
 
 void Testfenster::Zeigen() {
     m_dlg.setWindowModality(Qt::ApplicationModal);

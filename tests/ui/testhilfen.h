@@ -55,7 +55,8 @@ public:
     void Zeigen();
 
     Datumswert m_jetzt;
-    CDia_Kalender m_dlg;
+    const std::unique_ptr<CDia_Kalender> m_pDlg;  // as the application makes it
+    CDia_Kalender& m_dlg;
 
     CNotizEdit* Editor();
     CMonatsKalender* Kalender();

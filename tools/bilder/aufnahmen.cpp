@@ -9,6 +9,7 @@
 
 #include "bedienung.h"
 #include "dia_kalender.h"
+#include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 #include "rahmen.h"
@@ -66,7 +67,8 @@ std::vector<Aufnahme> AlleAufnehmen() {
     };
 
     // As the program runs it: application-modal, with the fixed clock.
-    CDia_Kalender dlg(nullptr, Jetzt);
+    const auto pDlg = static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen(Jetzt);
+    CDia_Kalender& dlg = *pDlg;
     dlg.setWindowModality(Qt::ApplicationModal);
     dlg.show();
     if (!QTest::qWaitForWindowActive(&dlg))
