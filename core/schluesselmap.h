@@ -5,9 +5,7 @@
 // memory for each node in turn. The order of a walk carries no meaning.
 
 #include <cstddef>
-#include <initializer_list>
 #include <new>
-#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -19,34 +17,14 @@ public:
     using value_type = std::pair<std::string, Wert>;
     using const_iterator = typename std::vector<value_type>::const_iterator;
 
-    CSchluesselMap() = default;
-    CSchluesselMap(std::initializer_list<value_type> eintraege) {
-        for (const auto& [schluessel, wert] : eintraege) insert_or_assign(schluessel, wert);
-    }
-
     const_iterator begin() const noexcept { return m_eintraege.begin(); }
     const_iterator end() const noexcept { return m_eintraege.end(); }
     std::size_t size() const noexcept { return m_eintraege.size(); }
-    bool empty() const noexcept { return m_eintraege.empty(); }
 
     const_iterator find(const std::string& schluessel) const {
         const auto platz = m_index.find(schluessel);
         return platz == m_index.end() ? end() : begin() + platz->second;
     }
-    bool contains(const std::string& schluessel) const { return m_index.count(schluessel) != 0; }
-    std::size_t count(const std::string& schluessel) const { return m_index.count(schluessel); }
-
-    const Wert& at(const std::string& schluessel) const {
-        const auto eintrag = find(schluessel);
-        if (eintrag == end()) throw std::out_of_range("CSchluesselMap::at: " + schluessel);
-        return eintrag->second;
-    }
-
-    // Inserts a default value for a new key.
-    Wert& operator[](const std::string& schluessel) {
-        return m_eintraege[Platz(schluessel).first].second;
-    }
-
     // Either everything happens or, when memory runs out, nothing.
     std::pair<const_iterator, bool> insert_or_assign(const std::string& schluessel, Wert wert) {
         const auto [platz, neu] = Platz(schluessel);
@@ -67,21 +45,6 @@ public:
         m_eintraege.pop_back();
         Schrumpfen();
         return 1;
-    }
-
-    void clear() noexcept {
-        m_eintraege.clear();
-        m_index.clear();
-    }
-
-    // The same keys with the same values, in whatever order.
-    friend bool operator==(const CSchluesselMap& a, const CSchluesselMap& b) {
-        if (a.size() != b.size()) return false;
-        for (const auto& [schluessel, wert] : a) {
-            const auto anderer = b.find(schluessel);
-            if (anderer == b.end() || !(anderer->second == wert)) return false;
-        }
-        return true;
     }
 
 private:

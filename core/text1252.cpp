@@ -37,18 +37,13 @@ char Klein(char c) noexcept {
     return static_cast<char>(kKlein[static_cast<unsigned char>(c)]);
 }
 
-void KleinKopieren(std::string_view von, std::string& nach) {
-    nach.resize(von.size());
-    for (std::size_t i = 0; i < von.size(); ++i) nach[i] = Klein(von[i]);
-}
-
 void KleinInPlace(std::string& s) noexcept {
     for (char& c : s) c = Klein(c);
 }
 
 std::string Klein(std::string_view s) {
-    std::string r;
-    KleinKopieren(s, r);
+    std::string r(s);
+    KleinInPlace(r);
     return r;
 }
 

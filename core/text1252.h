@@ -13,8 +13,7 @@ namespace text1252 {
 // code page (A-Z, Š Œ Ž Ÿ, À-Þ except ×) becomes its small letter.
 char Klein(char c) noexcept;
 
-// Lower-case copy of `von` into `nach`, reusing its storage.
-void KleinKopieren(std::string_view von, std::string& nach);
+// The same mapping over a whole text, in place or into a copy.
 void KleinInPlace(std::string& s) noexcept;
 std::string Klein(std::string_view s);
 

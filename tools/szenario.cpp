@@ -1,7 +1,6 @@
 #include "szenario.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -157,16 +156,14 @@ private:
 
     void Drucken(std::string_view text) { m_aus << Maskieren(text) << '\n'; }
 
-    // The error box of the window becomes one line; the run goes on.
+    // The error box of the window becomes one line, the error's number
+    // among the invalid-argument errors of other programs; the run goes on.
     template <class Befehl>
     void Melden(Befehl befehl) {
         try {
             befehl();
-        } catch (const CFalscherParameter& fehler) {
-            char zeile[32];
-            std::snprintf(zeile, sizeof zeile, "fehler 0x%08x",
-                          static_cast<unsigned>(fehler.HResult()));
-            m_aus << zeile << '\n';
+        } catch (const CFalscherParameter&) {
+            m_aus << "fehler 0x80070057\n";
         }
     }
 

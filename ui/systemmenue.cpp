@@ -10,14 +10,6 @@
 
 namespace systemmenue {
 
-namespace {
-
-bool Veraenderlich(const QWidget* pFenster) {
-    return pFenster->minimumSize() != pFenster->maximumSize();
-}
-
-}  // namespace
-
 void TastaturVerbinden(QWidget* pFenster) {
     auto* pTaste = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), pFenster);
     QObject::connect(pTaste, &QShortcut::activated, pFenster, [pFenster] {
@@ -29,11 +21,10 @@ void TastaturVerbinden(QWidget* pFenster) {
     });
 }
 
+// Size and maximise stay on show, greyed, as for every fixed-size window.
 std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global, const QString& strZusatz,
                                 unsigned nZusatzID) {
-    const Qt::WindowFlags flags = pFenster->windowFlags();
     const bool bMinimiert = pFenster->isMinimized();
-    const bool bMaximiert = pFenster->isMaximized();
 
     QMenu menu(pFenster);
     menu.setObjectName(QStringLiteral("Systemmenue"));
@@ -43,13 +34,12 @@ std::optional<unsigned> Waehlen(QWidget* pFenster, const QPoint& global, const Q
         pAktion->setEnabled(bAktiv);
         return pAktion;
     };
-    eintrag(QStringLiteral("Wiederherstellen"), SC_RESTORE, bMinimiert || bMaximiert);
-    eintrag(QStringLiteral("Verschieben"), SC_MOVE, !bMaximiert);
-    eintrag(QStringLiteral("Größe ändern"), SC_SIZE, Veraenderlich(pFenster) && !bMaximiert);
+    eintrag(QStringLiteral("Wiederherstellen"), SC_RESTORE, bMinimiert);
+    eintrag(QStringLiteral("Verschieben"), SC_MOVE, true);
+    eintrag(QStringLiteral("Größe ändern"), SC_SIZE, false);
     eintrag(QStringLiteral("Minimieren"), SC_MINIMIZE,
-            flags.testFlag(Qt::WindowMinimizeButtonHint) && !bMinimiert);
-    eintrag(QStringLiteral("Maximieren"), SC_MAXIMIZE,
-            flags.testFlag(Qt::WindowMaximizeButtonHint) && Veraenderlich(pFenster) && !bMaximiert);
+            pFenster->windowFlags().testFlag(Qt::WindowMinimizeButtonHint) && !bMinimiert);
+    eintrag(QStringLiteral("Maximieren"), SC_MAXIMIZE, false);
     menu.addSeparator();
     menu.setDefaultAction(eintrag(QStringLiteral("Schließen\tAlt+F4"), SC_CLOSE, true));
     if (!strZusatz.isEmpty()) {
@@ -70,18 +60,11 @@ void Ausfuehren(QWidget* pFenster, unsigned nID) {
         case SC_MINIMIZE:
             pFenster->showMinimized();
             break;
-        case SC_MAXIMIZE:
-            if (Veraenderlich(pFenster)) pFenster->showMaximized();
-            break;
         case SC_RESTORE:
             pFenster->showNormal();
             break;
         case SC_MOVE:
             if (QWindow* pWindow = pFenster->windowHandle()) pWindow->startSystemMove();
-            break;
-        case SC_SIZE:
-            if (QWindow* pWindow = pFenster->windowHandle(); pWindow && Veraenderlich(pFenster))
-                pWindow->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 #include <map>
@@ -45,8 +46,9 @@ TEST(Terminbericht, ZaehltKalendertageUeberJedeUmstellung) {
             CNotizBuch buch;
             for (auto n = anfaenge.lower_bound(tag->first - 2); n->first <= tag->first + 102; ++n) {
                 const std::string schluessel = orakel::Schluessel(n->first);
-                buch.m_mapNotiz[schluessel] = "Erledigen:\r\n[TERMIN] " + schluessel;
-                buch.m_mapDatum[schluessel] = n->second;
+                buch.m_mapNotiz.insert_or_assign(schluessel,
+                                                 "Erledigen:\r\n[TERMIN] " + schluessel);
+                buch.m_mapDatum.insert_or_assign(schluessel, n->second);
             }
             const std::int64_t anfang = tag->second, ende = std::next(tag)->second;
             std::vector<std::int64_t> momente = {anfang, anfang + (ende - anfang) / 2, ende - 1};
@@ -76,8 +78,9 @@ TEST(Berichte, AendernDasNotizbuchNicht) {
     CNotizBuch buch;
     for (int tag : {6, 15, 24}) {
         const std::string schluessel = orakel::Schluessel(orakel::Tagesnummer(2026, 12, tag));
-        buch.m_mapNotiz[schluessel] = "Zahn\r\n[TERMIN] \xC4rztin " + schluessel + " [termin]   ";
-        buch.m_mapDatum[schluessel] = orakel::ErsterAugenblick(2026, 12, tag);
+        buch.m_mapNotiz.insert_or_assign(
+            schluessel, "Zahn\r\n[TERMIN] \xC4rztin " + schluessel + " [termin]   ");
+        buch.m_mapDatum.insert_or_assign(schluessel, orakel::ErsterAugenblick(2026, 12, tag));
     }
     buch.m_timeAktuell = buch.m_timeHeute = orakel::ErsterAugenblick(2026, 12, 7);
     const CNotizBuch vorher = buch;
@@ -86,8 +89,10 @@ TEST(Berichte, AendernDasNotizbuchNicht) {
         g_strDialogText = begriff;
         EXPECT_NE(buch.NotizenFinden(), "");
     }
-    EXPECT_EQ(buch.m_mapNotiz, vorher.m_mapNotiz);
-    EXPECT_EQ(buch.m_mapDatum, vorher.m_mapDatum);
+    EXPECT_TRUE(std::equal(buch.m_mapNotiz.begin(), buch.m_mapNotiz.end(),
+                           vorher.m_mapNotiz.begin(), vorher.m_mapNotiz.end()));
+    EXPECT_TRUE(std::equal(buch.m_mapDatum.begin(), buch.m_mapDatum.end(),
+                           vorher.m_mapDatum.begin(), vorher.m_mapDatum.end()));
     EXPECT_EQ(buch.m_timeAktuell, vorher.m_timeAktuell);
     EXPECT_EQ(buch.m_timeHeute, vorher.m_timeHeute);
 }
@@ -97,12 +102,12 @@ TEST(Berichte, AendernDasNotizbuchNicht) {
 TEST(Berichte, UnstimmigeMapsUndUnzerlegbareWerte) {
     CNotizBuch buch;
     buch.m_timeHeute = orakel::ErsterAugenblick(2026, 12, 6) + 52200;
-    buch.m_mapNotiz["07.12.2026"] = "[TERMIN] Zahn ohne Datum";
-    buch.m_mapNotiz["08.12.2026"] = "[TERMIN] Zahn unter fremdem Datum";
-    buch.m_mapDatum["08.12.2026"] = orakel::ErsterAugenblick(2026, 12, 9);
-    buch.m_mapDatum["09.12.2026"] = orakel::ErsterAugenblick(2026, 12, 9);
-    buch.m_mapNotiz[""] = "[TERMIN] Zahn jenseits aller Jahre";
-    buch.m_mapDatum[""] = std::numeric_limits<Datumswert>::max();
+    buch.m_mapNotiz.insert_or_assign("07.12.2026", "[TERMIN] Zahn ohne Datum");
+    buch.m_mapNotiz.insert_or_assign("08.12.2026", "[TERMIN] Zahn unter fremdem Datum");
+    buch.m_mapDatum.insert_or_assign("08.12.2026", orakel::ErsterAugenblick(2026, 12, 9));
+    buch.m_mapDatum.insert_or_assign("09.12.2026", orakel::ErsterAugenblick(2026, 12, 9));
+    buch.m_mapNotiz.insert_or_assign("", "[TERMIN] Zahn jenseits aller Jahre");
+    buch.m_mapDatum.insert_or_assign("", std::numeric_limits<Datumswert>::max());
     g_strDialogText = "ZAHN";
     EXPECT_EQ(
         buch.NotizenFinden(),

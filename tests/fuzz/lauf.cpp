@@ -1,6 +1,7 @@
 #include "lauf.h"
 
 #include <algorithm>
+#include <map>
 
 #include "dialogtext.h"
 #include "fehler.h"
@@ -34,8 +35,8 @@ std::optional<Datumswert> ErwarteterWert(const TagesFelder& f) {
 }  // namespace
 
 struct Lauf::Stand {
-    decltype(CNotizBuch::m_mapDatum) datum;
-    decltype(CNotizBuch::m_mapNotiz) notiz;
+    std::map<std::string, Datumswert> datum;
+    std::map<std::string, std::string> notiz;
     Datumswert aktuell, heute;
     std::string editor;
     bool operator==(const Stand&) const = default;
@@ -193,7 +194,12 @@ void Lauf::HeuteSetzen(const TagesFelder& f) {
 }
 
 Lauf::Stand Lauf::Festhalten() const {
-    return {m_buch.m_mapDatum, m_buch.m_mapNotiz, m_buch.m_timeAktuell, m_buch.m_timeHeute,
+    const auto& datum = m_buch.m_mapDatum;
+    const auto& notiz = m_buch.m_mapNotiz;
+    return {{datum.begin(), datum.end()},
+            {notiz.begin(), notiz.end()},
+            m_buch.m_timeAktuell,
+            m_buch.m_timeHeute,
             m_editor.TextLesen()};
 }
 
@@ -204,7 +210,7 @@ void Lauf::Pruefen() {
         Fehler("m_mapNotiz holds ", notiz.size(), " keys, m_mapDatum ", datum.size());
     for (const auto& [schluessel, text] : notiz) {
         if (text.empty()) Fehler("empty text under ", schluessel);
-        if (!datum.contains(schluessel)) Fehler(schluessel, " is missing in m_mapDatum");
+        if (datum.find(schluessel) == datum.end()) Fehler(schluessel, " is missing in m_mapDatum");
     }
     if (notiz.size() != m_notizen.size())
         Fehler("the store holds ", notiz.size(), " notes, expected ", m_notizen.size());
@@ -214,9 +220,8 @@ void Lauf::Pruefen() {
         if (text == notiz.end()) Fehler("the note of ", schluessel, " is missing");
         if (text->second != erwartet.text)
             Fehler("the note of ", schluessel, ": ", Unterschied(text->second, erwartet.text));
-        if (datum.at(schluessel) != erwartet.wert)
-            Fehler("the date value of ", schluessel, " is ", datum.at(schluessel), ", expected ",
-                   erwartet.wert);
+        if (const Datumswert wert = datum.find(schluessel)->second; wert != erwartet.wert)
+            Fehler("the date value of ", schluessel, " is ", wert, ", expected ", erwartet.wert);
     }
     if (m_buch.m_timeAktuell != m_aktuellWert)
         Fehler("m_timeAktuell is ", m_buch.m_timeAktuell, ", expected ", m_aktuellWert, " (",

@@ -94,24 +94,26 @@ TEST(Lauf, CatchesABrokenStore) {
     const std::vector<std::tuple<const char*, Befehl, std::function<void(CNotizBuch&)>>> faelle = {
         {"m_mapNotiz holds 1 keys, m_mapDatum 0", loeschen,
          [](CNotizBuch& b) {
-             b.m_mapDatum.clear();
+             b.m_mapDatum = {};
          }},
         {"the date value of 06.12.2026", loeschen,
          [](CNotizBuch& b) {
-             b.m_mapDatum["06.12.2026"] += 3600;
+             b.m_mapDatum.insert_or_assign("06.12.2026",
+                                           b.m_mapDatum.find("06.12.2026")->second + 3600);
          }},
         {"empty text under", loeschen,
          [](CNotizBuch& b) {
-             b.m_mapNotiz["06.12.2026"].clear();
+             b.m_mapNotiz.insert_or_assign("06.12.2026", "");
          }},
         {"the note of 06.12.2026", loeschen,
          [](CNotizBuch& b) {
-             b.m_mapNotiz["06.12.2026"] += "!";
+             b.m_mapNotiz.insert_or_assign("06.12.2026",
+                                           b.m_mapNotiz.find("06.12.2026")->second + "!");
          }},
         {"the store holds 2 notes", loeschen,
          [](CNotizBuch& b) {
-             b.m_mapNotiz["08.12.2026"] = "x";
-             b.m_mapDatum["08.12.2026"] = 0;
+             b.m_mapNotiz.insert_or_assign("08.12.2026", "x");
+             b.m_mapDatum.insert_or_assign("08.12.2026", 0);
          }},
         {"the editor on 07.12.2026", loeschen,
          [](CNotizBuch& b) {
@@ -128,11 +130,13 @@ TEST(Lauf, CatchesABrokenStore) {
         // the reports are checked before the store
         {"search report for \"ZAHN\"", finden,
          [](CNotizBuch& b) {
-             b.m_mapNotiz["06.12.2026"] += "!";
+             b.m_mapNotiz.insert_or_assign("06.12.2026",
+                                           b.m_mapNotiz.find("06.12.2026")->second + "!");
          }},
         {"appointment report, at line", termine,
          [](CNotizBuch& b) {
-             b.m_mapDatum["06.12.2026"] += 101 * 86400;
+             b.m_mapDatum.insert_or_assign("06.12.2026",
+                                           b.m_mapDatum.find("06.12.2026")->second + 101 * 86400);
          }},
     };
     for (const auto& [meldung, pruefschritt, brechen] : faelle) {

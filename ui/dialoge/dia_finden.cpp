@@ -52,7 +52,7 @@ void CDia_Finden::OnBnClickedOk() {
     accept();
 }
 
+// The box has no length limit, so only the filter refuses input.
 void CDia_Finden::OnEingabeAbgelehnt() {
-    if (m_filter->Abgelehnt().isEmpty()) return;  // not our refusal (the box's length limit)
     ZeichenAblehnen(m_editSuche, m_filter->Abgelehnt());
 }

@@ -6,6 +6,10 @@
 
 #include "textwandlung.h"
 
+namespace {
+
+// The tooltip's text, naming each refused character (invisible ones as
+// U+XXXX).
 QString AblehnungsText(const QString& zeichen) {
     QStringList namen;
     int anzahl = 0;
@@ -27,6 +31,8 @@ QString AblehnungsText(const QString& zeichen) {
                              : QStringLiteral("Diese Zeichen kann eine Notiz nicht aufnehmen: ");
     return satz + namen.join(QLatin1Char(' '));
 }
+
+}  // namespace
 
 void ZeichenAblehnen(QWidget* feld, const QString& zeichen) {
     QApplication::beep();

@@ -7,11 +7,8 @@
 
 class QWidget;
 
-// The tooltip's text, naming each refused character (invisible ones as
-// U+XXXX).
-QString AblehnungsText(const QString& zeichen);
-
-// Beeps and shows AblehnungsText beside the text cursor of `feld`.
+// Beeps and shows, beside the text cursor of `feld`, a tooltip naming each
+// refused character (invisible ones as U+XXXX).
 void ZeichenAblehnen(QWidget* feld, const QString& zeichen);
 
 // For a QLineEdit: an input that would bring in such a character is

@@ -23,8 +23,6 @@ public:
     // The size one block and the "Heute:" line need.
     static QSize Mindestgroesse(const QFont& font);
 
-    int Spalten() const { return m_spalten; }
-    int Zeilen() const { return m_zeilen; }
     int Anzahl() const { return m_spalten * m_zeilen; }
 
     // Blocks are counted row by row, left to right.

@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QResizeEvent>
 #include <QTimer>
 #include <algorithm>
 
@@ -67,21 +66,9 @@ QSize CMonatsKalender::minimumSizeHint() const {
     return KalenderLayout::Mindestgroesse(font()) + QSize(2, 2);
 }
 
-KalenderLayout CMonatsKalender::LayoutFuer(const QSize& groesse) const {
-    // one pixel all round for the thin edge
-    return KalenderLayout(font(), QRect(QPoint(1, 1), groesse - QSize(2, 2)));
-}
-
 KalenderLayout CMonatsKalender::Layout() const {
-    return LayoutFuer(size());
-}
-
-int CMonatsKalender::Spalten() const {
-    return Layout().Spalten();
-}
-
-int CMonatsKalender::Zeilen() const {
-    return Layout().Zeilen();
+    // one pixel all round for the thin edge
+    return KalenderLayout(font(), QRect(QPoint(1, 1), size() - QSize(2, 2)));
 }
 
 int CMonatsKalender::AnzahlMonate() const {
@@ -184,18 +171,6 @@ void CMonatsKalender::Waehlen(const QDate& tag) {
 
 void CMonatsKalender::AnsichtGeaendert() {
     kalenderzugang::AnsichtGeaendert(this);
-}
-
-void CMonatsKalender::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    if (!e->oldSize().isValid()) return;
-    // A selection on show stays on show when the calendar shrinks.
-    const KalenderLayout vorher = LayoutFuer(e->oldSize());
-    const QDate ersterVorher = ErsterMonatFuer(vorher.Anzahl());
-    const QDate monat = MonatVon(m_auswahl);
-    if (ersterVorher <= monat && monat <= ersterVorher.addMonths(vorher.Anzahl() - 1))
-        SichtbarMachen(m_auswahl);
-    AnsichtGeaendert();
 }
 
 void CMonatsKalender::changeEvent(QEvent* e) {

@@ -39,8 +39,6 @@ public:
     QSize minimumSizeHint() const override;
 
     // What is on show, as a user sees it. Blocks are counted row by row.
-    int Spalten() const;
-    int Zeilen() const;
     int AnzahlMonate() const;
     QDate ErsterMonat() const;                      // first day of the first block's month
     QString MonatsTitel(int block) const;           // "März 2027"
@@ -57,7 +55,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -70,7 +67,6 @@ private:
     friend class KalenderZugang;
 
     KalenderLayout Layout() const;
-    KalenderLayout LayoutFuer(const QSize& groesse) const;
     QDate ErsterMonatFuer(int anzahl) const;
     bool ImBereich(const QDate& tag) const;
     // Block, row and column where `tag` is on show; false when it is not.
