@@ -15,8 +15,8 @@
 
 using Datumswert = std::int64_t;
 
-// A day as the calendar reports it (the fields of the platform's SYSTEMTIME
-// that the diary uses).
+// A day as the calendar hands it to the store: the picked day, with the
+// time of day where "now" needs one.
 struct TagesFelder {
     std::uint16_t jahr = 0;
     std::uint16_t monat = 0;  // 1-12

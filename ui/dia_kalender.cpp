@@ -105,6 +105,7 @@ void CDia_Kalender::TagAnzeigen() {
     m_notizBuch.m_timeHeute = HeuteAuffrischen();
     m_notizBuch.m_pEditor = this;
     m_notizBuch.m_timeAktuell = datum::AusFeldern(felder);
+    // Deliberately three blanks; a pick writes two (OnMcnSelectKalender).
     m_strMeldung = text1252::Format("Notiz f\xFCr Tag   %s",
                                     datum::Schluessel(m_notizBuch.m_timeAktuell).c_str());
     BeschriftungSetzen(m_ui->IDC_TAG, textwandlung::VonKern(m_strMeldung));
@@ -155,6 +156,7 @@ void CDia_Kalender::OnBnClickedFinden() {
     CDia_Notiz dlgBericht(this);
     dlgBericht.m_bNurLesen = true;
     dlgBericht.m_strText = m_strMeldung;
+    // Deliberately the term as the search left it: lowered in place.
     if (!g_strDialogText.empty())
         m_strMeldung = text1252::Format("Gefundene Notizen mit \"%s\"", g_strDialogText.c_str());
     else

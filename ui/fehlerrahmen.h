@@ -1,8 +1,8 @@
 #pragma once
-// Runs a message handler as the framework does: an error it raises is
-// caught around the message, shown in a message box with the application's
-// title, and the program goes on. (Qt lets no exception pass an event
-// handler, so every handler wired to a signal runs inside this frame.)
+// Runs one of the window's handlers so that an error it raises costs the
+// user nothing but a message box with the application's title: the window
+// stays open and keeps its notes. Qt lets no exception pass an event
+// handler, so every handler wired to a signal runs inside this frame.
 
 #include <functional>
 

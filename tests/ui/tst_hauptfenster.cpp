@@ -70,6 +70,7 @@ private slots:
             pKalender->ErsterMonat().addMonths(pKalender->AnzahlMonate()).addDays(-1);
         QVERIFY(pKalender->rect().contains(pKalender->TagRechteck(letzter)));
 
+        // Three blanks at start-up, two after a pick: deliberate.
         QCOMPARE(m_f->Tag(), QStringLiteral("Notiz für Tag   06.12.2026"));
         QCOMPARE(QApplication::focusWidget(), m_f->Editor());
         m_f->Tippen(QStringLiteral("Zahnarzt"));
@@ -280,7 +281,8 @@ private slots:
         QCOMPARE(m_bericht, ok ? std::string() : kSechster + "Zahnarzt\r\n");
     }
 
-    // The term as typed, blanks included; the caption shows it lower-cased.
+    // The term as typed, blanks included; the caption deliberately shows it
+    // as the search left it, lower-cased.
     void findenZeigtTrefferUnterKleinemBegriff() {
         m_f->NotizenAnlegen({{QDate(2027, 1, 15), "Zahnarzt Kontrolle"},
                              {QDate(2026, 12, 24), "[TERMIN] Bescherung"},

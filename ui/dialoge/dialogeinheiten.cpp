@@ -5,7 +5,8 @@
 
 namespace {
 
-// a * b / c rounded half away from zero, as the platform converts.
+// a * b / c to the nearest pixel, halves away from zero; 64 bits, so no
+// form is too large.
 int MulDiv(int a, int b, int c) {
     const long long p = static_cast<long long>(a) * b;
     return static_cast<int>((p >= 0 ? p + c / 2 : p - c / 2) / c);

@@ -1,8 +1,8 @@
 #pragma once
-// Dialog templates are laid out in dialog units, as the platform's are:
-// x units are a quarter of the dialog font's average character width,
-// y units an eighth of its height. The .ui templates hold dialog units in
-// their geometries; DialogeinheitenAnwenden turns them into pixels.
+// The forms in res/ are laid out in dialog units, so that the windows keep
+// their proportions with any font: x units are a quarter of the dialog
+// font's average character width, y units an eighth of its height.
+// DialogeinheitenAnwenden turns a form's geometries into pixels.
 
 #include <QFont>
 #include <QRect>

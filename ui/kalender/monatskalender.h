@@ -1,6 +1,6 @@
 #pragma once
-// A month calendar in the manner of the platform's control: it fills its
-// rectangle with as many whole months side by side and in rows as fit,
+// The main window's month calendar: it fills its fixed rectangle with as
+// many whole months side by side and in rows as fit,
 // shows week numbers, weeks starting on Monday, German month and day names,
 // marks today, keeps one selected day across all months, and its arrows
 // move every month at once.
