@@ -1,9 +1,9 @@
 #pragma once
 // The main window's month calendar: it fills its fixed rectangle with as
-// many whole months side by side and in rows as fit,
-// shows week numbers, weeks starting on Monday, German month and day names,
-// marks today, keeps one selected day across all months, and its arrows
-// move every month at once.
+// many whole months side by side and in rows as fit, shows week numbers,
+// weeks starting on Monday, German month and day names, marks today, keeps
+// one selected day across all months, and its arrows move every month at
+// once.
 //
 // Only a day picked by the user (mouse or keyboard) emits TagGewaehlt;
 // changes the program makes through AuswahlSetzen never do. Clicking a
