@@ -17,6 +17,9 @@ PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
              xvfb xauth dbus at-spi2-core python3-pyatspi faketime xdotool)
 # Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
+# The window tests run on X11: each on its own Xvfb server (xvfb-run needs
+# xauth) under openbox; xclip plays another program that owns the clipboard.
+PAKETE_FENSTERTEST=(xvfb xauth openbox xclip)
 # The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
 PAKETE_FUZZ=(clang libclang-rt-14-dev)
 

@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
+#include <cstdio>
 
 #include "kalender_app.h"
 #include "monatskalender.h"
@@ -45,6 +47,27 @@ void ModalFolge::Pruefen() {
     m_antworten.pop_front();
     antwort(pFenster);
     if (QTest::currentTestFailed() && m_pLetztes && m_pLetztes->isVisible()) schliessen(m_pLetztes);
+}
+
+int FenstertestAusfuehren(QObject& test, int argc, char** argv) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "window tests run on X11 (xcb) only, not on \"%s\"\n",
+                     qPrintable(QGuiApplication::platformName()));
+        return 1;
+    }
+    return QTest::qExec(&test, argc, argv);
+}
+
+namespace {
+const QString kWache = QStringLiteral("-");  // a tooltip no refusal shows
+}
+
+void TippWacheStellen(QWidget* pFeld) {
+    QToolTip::showText(pFeld->mapToGlobal(QPoint(0, 0)), kWache, pFeld);
+}
+
+QString TippSeitWache() {
+    return QToolTip::isVisible() && QToolTip::text() != kWache ? QToolTip::text() : QString();
 }
 
 void Tippen(QWidget* pZiel, const QString& text) {

@@ -38,6 +38,16 @@ private:
     QTimer m_takt;
 };
 
+// Runs a window test on the X11 platform users run. On any other platform
+// it fails at once: a missing display must never fall back to a
+// simulation that hides what X11 does.
+int FenstertestAusfuehren(QObject& test, int argc, char** argv);
+
+// A refusal shows as a tooltip. TippWacheStellen puts up a sentinel tooltip
+// at `pFeld`; TippSeitWache is the tooltip shown since, "" when none.
+void TippWacheStellen(QWidget* pFeld);
+QString TippSeitWache();
+
 // Key by key, also beyond Latin-1; "\n" is the Enter key.
 void Tippen(QWidget* pZiel, const QString& text);
 void Klicken(QWidget* pFenster, const char* id);

@@ -379,7 +379,7 @@ private slots:
 int main(int argc, char** argv) {
     CKalenderApp app(argc, argv);
     TestHauptfenster test;
-    return QTest::qExec(&test, argc, argv);
+    return FenstertestAusfuehren(test, argc, argv);
 }
 
 #include "tst_hauptfenster.moc"

@@ -3,9 +3,12 @@
 // the main window's size is tested there.)
 #include "monatskalender.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+
+#include "testhilfen.h"
 
 namespace {
 const QDate kHeute(2026, 12, 6);  // a Sunday
@@ -138,5 +141,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMonatsKalender)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestMonatsKalender test;
+    return FenstertestAusfuehren(test, argc, argv);
+}
 #include "tst_monatskalender.moc"

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <memory>
 
 #include "erwartung.h"
@@ -26,7 +25,6 @@ const QDate kHeute(2026, 12, 6);
 const QDate kAbend(2026, 12, 24);
 const std::string kBestand = "[TERMIN] Bescherung";  // filed before every input
 const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
-const QString kWache = QStringLiteral("-");          // a tooltip no refusal shows
 
 QString U(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -53,13 +51,8 @@ std::string Termintext(const std::string& notiz) {
                : text.substr(anfang, text.find_last_not_of(leer) + 1 - anfang);
 }
 
-// Puts up the sentinel tooltip, so a refusal shows as a change of text.
-void TooltipVorbereiten(QWidget* pFeld) {
-    QToolTip::showText(pFeld->mapToGlobal(QPoint(0, 0)), kWache, pFeld);
-}
-
 bool AblehnungGezeigt() {
-    return QToolTip::isVisible() && QToolTip::text().startsWith(QStringLiteral("Diese"));
+    return TippSeitWache().startsWith(QStringLiteral("Diese"));
 }
 
 void Einfuegen(QWidget* pFeld, const QString& text) {
@@ -84,7 +77,7 @@ class TestEingaben : public Fenstertest {
             .Dann([&](QWidget* pFinden) {
                 auto* pSuche = pFinden->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"));
                 ::Tippen(pSuche, QStringLiteral("zahn"));
-                TooltipVorbereiten(pSuche);
+                TippWacheStellen(pSuche);
                 if (tippen)
                     ::Tippen(pSuche, eingabe);
                 else
@@ -170,7 +163,7 @@ private slots:
         QFETCH(QByteArray, gehalten);
         QFETCH(QString, abgelehnt);
         QSignalSpy spy(m_f->Editor(), &CNotizEdit::Abgelehnt);
-        TooltipVorbereiten(m_f->Editor());
+        TippWacheStellen(m_f->Editor());
         if (tippen)
             m_f->Tippen(eingabe);
         else
@@ -312,7 +305,7 @@ private slots:
 int main(int argc, char** argv) {
     CKalenderApp app(argc, argv);
     TestEingaben test;
-    return QTest::qExec(&test, argc, argv);
+    return FenstertestAusfuehren(test, argc, argv);
 }
 
 #include "tst_eingaben.moc"

@@ -194,7 +194,7 @@ private slots:
 int main(int argc, char** argv) {
     CKalenderApp app(argc, argv);
     TestFensterlast test;
-    return QTest::qExec(&test, argc, argv);
+    return FenstertestAusfuehren(test, argc, argv);
 }
 
 #include "tst_fensterlast.moc"
