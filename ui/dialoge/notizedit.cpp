@@ -74,8 +74,13 @@ void CNotizEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
+    // Qt's box takes a commit even when read-only; a report never changes.
+    if (isReadOnly()) {
+        e->ignore();
+        return;
+    }
     const QString fremd = textwandlung::NichtDarstellbar(e->commitString());
-    if (isReadOnly() || fremd.isEmpty()) {
+    if (fremd.isEmpty()) {
         QPlainTextEdit::inputMethodEvent(e);
         return;
     }
@@ -86,14 +91,20 @@ void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
     Ablehnen(fremd);
 }
 
+// Paste, the X11 selection (middle click) and drops all bring their text
+// in here. Qt 6.4's own insertion crashes on data with no formats at all,
+// which a clipboard nobody owns yields on X11, so it never sees the data:
+// the text goes in as plain text, and data without text brings in nothing.
 void CNotizEdit::insertFromMimeData(const QMimeData* source) {
-    const QString fremd =
-        source->hasText() ? textwandlung::NichtDarstellbar(source->text()) : QString();
+    const QString text = source != nullptr && source->hasText() ? source->text() : QString();
+    if (text.isEmpty()) return;
+    const QString fremd = textwandlung::NichtDarstellbar(text);
     if (!fremd.isEmpty()) {
         Ablehnen(fremd);
         return;
     }
-    QPlainTextEdit::insertFromMimeData(source);
+    insertPlainText(text);
+    ensureCursorVisible();
 }
 
 void CNotizEdit::dropEvent(QDropEvent* e) {
