@@ -11,10 +11,10 @@ constexpr std::size_t kCachezeile = 64;
 
 }  // namespace
 
-std::vector<Datumswert> TageMitMuster(const CSchluesselMap<std::string>& notizen,
-                                      const CSchluesselMap<Datumswert>& daten,
-                                      const text1252::KleinSucher& muster) {
-    std::vector<Datumswert> tage;
+std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
+                                       const CSchluesselMap<Datumswert>& daten,
+                                       const text1252::KleinSucher& muster) {
+    std::vector<BerichtsTag> tage;
     for (auto eintrag = notizen.begin(); eintrag != notizen.end(); ++eintrag) {
         // The texts lie on the heap: fetch a few ahead while this one is
         // searched, or the walk waits on memory most of the time.
@@ -24,12 +24,23 @@ std::vector<Datumswert> TageMitMuster(const CSchluesselMap<std::string>& notizen
                 __builtin_prefetch(spaeter.data() + i);
         }
         if (muster.Finden(eintrag->second) < 0) continue;
-        const auto datum = daten.find(eintrag->first);
+        // The store changes both maps together, so their entries stand in
+        // the same order: the entry at the same place usually holds the key.
+        const auto platz = static_cast<std::size_t>(eintrag - notizen.begin());
+        auto datum = daten.begin() + static_cast<std::ptrdiff_t>(std::min(platz, daten.size()));
+        if (datum == daten.end() || datum->first != eintrag->first)
+            datum = daten.find(eintrag->first);
         if (datum == daten.end()) continue;
-        tage.push_back(datum->second);
+        tage.push_back({datum->second, eintrag});
     }
-    std::stable_sort(tage.begin(), tage.end());
+    std::stable_sort(tage.begin(), tage.end(),
+                     [](const BerichtsTag& a, const BerichtsTag& b) { return a.tag < b.tag; });
     return tage;
+}
+
+Notizen::const_iterator NotizVon(const Notizen& notizen, const BerichtsTag& tag) {
+    const std::string schluessel = datum::Schluessel(tag.tag);
+    return tag.eintrag->first == schluessel ? tag.eintrag : notizen.find(schluessel);
 }
 
 Tageskopf KopfVon(Datumswert tag) {

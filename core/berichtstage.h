@@ -8,12 +8,25 @@
 #include "schluesselmap.h"
 #include "text1252.h"
 
+using Notizen = CSchluesselMap<std::string>;
+
+// A day found by the walk, and the entry of the note it was found in.
+struct BerichtsTag {
+    Datumswert tag;
+    Notizen::const_iterator eintrag;
+};
+
 // The days whose note contains the pattern in any case, earliest first.
 // Sorted by date value, not by key: a key's text order is not the
 // calendar's. Keys without a date value are left out.
-std::vector<Datumswert> TageMitMuster(const CSchluesselMap<std::string>& notizen,
-                                      const CSchluesselMap<Datumswert>& daten,
-                                      const text1252::KleinSucher& muster);
+std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
+                                       const CSchluesselMap<Datumswert>& daten,
+                                       const text1252::KleinSucher& muster);
+
+// The note under the date key of `tag`, or notizen.end(): the same entry a
+// lookup of the key finds, without the lookup when the walk's entry holds
+// that key (keys are unique). Spares a hash probe into cold memory per day.
+Notizen::const_iterator NotizVon(const Notizen& notizen, const BerichtsTag& tag);
 
 // A day as the reports' lines name it; zeros and empty names when the local
 // breakdown fails.

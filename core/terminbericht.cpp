@@ -28,16 +28,17 @@ std::string Tagesspalte(std::int64_t tage) {
 std::string CNotizBuch::TermineListe() {
     static const text1252::KleinSucher marke("[TERMIN]");
 
-    const std::vector<Datumswert> tage = TageMitMuster(m_mapNotiz, m_mapDatum, marke);
+    const std::vector<BerichtsTag> tage = TageMitMuster(m_mapNotiz, m_mapDatum, marke);
 
     std::string bericht;
-    for (const Datumswert tag : tage) {
+    for (const BerichtsTag& gefunden : tage) {
+        const Datumswert tag = gefunden.tag;
         // Whole calendar days, not elapsed seconds: midnight start-ups and
         // daylight-saving changes must not shift the labels.
         const auto abstand = datum::Kalendertage(m_timeHeute, tag);
         if (!abstand || *abstand < 0 || *abstand > kFensterTage) continue;
 
-        const auto notiz = m_mapNotiz.find(datum::Schluessel(tag));
+        const auto notiz = NotizVon(m_mapNotiz, gefunden);
         if (notiz == m_mapNotiz.end()) continue;
         const std::string& text = notiz->second;
         std::ptrdiff_t m = marke.Finden(text);
