@@ -2,16 +2,22 @@
 // stores of 365, 3,650 and 36,500 notes (the same notes as dorvane-bench).
 //   Tageswechsel  an arrow key in the calendar until the window has
 //                 repainted: the editor's note filed, the next day's shown
-//   Finden/...    "OK" in the find dialog until the report dialog is shown
-//                 with its text
-//   Termine       "&Termine" until the report dialog is shown
+//   Finden/...    "OK" in the find dialog until the report dialog has
+//                 painted its text for the first time
+//   Termine       "&Termine" likewise
+//   Einfuegen/10MB        Ctrl+V of a 10 MB note into the day's editor,
+//                         until the window has repainted
+//   Tageswechsel/10MB     back and forth between a day with a short note
+//                         and a day with a 10 MB note, likewise
 // Headless (offscreen) unless QT_QPA_PLATFORM says otherwise; Google
 // Benchmark's flags apply.
 
 #include <benchmark/benchmark.h>
 
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
@@ -27,6 +33,7 @@
 #include "korpus.h"
 #include "monatskalender.h"
 #include "notizedit.h"
+#include "textwandlung.h"
 
 namespace {
 
@@ -38,16 +45,17 @@ double Sekunden(Uhr::time_point von, Uhr::time_point bis) {
     return std::chrono::duration<double>(bis - von).count();
 }
 
-void Taste(QWidget* pZiel, Qt::Key taste) {
-    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
-    QKeyEvent los(QEvent::KeyRelease, taste, Qt::NoModifier);
+void Taste(QWidget* pZiel, Qt::Key taste, Qt::KeyboardModifiers mit = Qt::NoModifier) {
+    QKeyEvent druck(QEvent::KeyPress, taste, mit);
+    QKeyEvent los(QEvent::KeyRelease, taste, mit);
     QApplication::sendEvent(pZiel, &druck);
     QApplication::sendEvent(pZiel, &los);
 }
 
 // Answers the dialogs of a command from inside their loops: the find
 // dialog gets the term and "OK" (the clock starts there), the report
-// dialog stops the clock the moment it is shown and is closed.
+// dialog stops the clock once its text box has painted for the first time
+// and is closed.
 class Bediener : public QObject {
 public:
     QString m_begriff;
@@ -56,6 +64,14 @@ public:
 
 protected:
     bool eventFilter(QObject* pObjekt, QEvent* e) override {
+        if (e->type() == QEvent::Paint && pObjekt == m_pMalflaeche) {
+            // painted here, inside the same delivery, so the clock stops
+            // after the paint and not before it
+            m_pMalflaeche = nullptr;
+            QCoreApplication::sendEvent(pObjekt, e);
+            m_gezeigt = Uhr::now();
+            return true;
+        }
         if (e->type() != QEvent::Show || !pObjekt->isWidgetType()) return false;
         auto* pFenster = static_cast<QWidget*>(pObjekt);
         if (pFenster->objectName() == QLatin1String("IDD_FINDEN")) {
@@ -65,16 +81,21 @@ protected:
                 pFenster->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
             });
         } else if (pFenster->objectName() == QLatin1String("IDD_NOTIZ")) {
-            m_gezeigt = Uhr::now();
-            m_laenge = std::size_t(pFenster->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"))
-                                       ->document()
-                                       ->characterCount());
-            QTimer::singleShot(0, pFenster, [pFenster] {
+            auto* pText = pFenster->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
+            m_laenge = std::size_t(pText->document()->characterCount());
+            m_pMalflaeche = pText->viewport();
+            // Closed once everything shown has been painted.
+            QTimer::singleShot(0, pFenster, [this, pFenster] {
+                while (m_pMalflaeche != nullptr)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
                 pFenster->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
             });
         }
         return false;
     }
+
+private:
+    QObject* m_pMalflaeche = nullptr;  // the box whose first paint stops the clock
 };
 
 // The main window, its clock at 9:00 on the corpus's first day, one note
@@ -93,13 +114,13 @@ struct Fenster {
         return datum::AusFeldern(tag);
     }
 
-    explicit Fenster(int n)
-        : notizen(korpus::Erzeugen(n)),
+    explicit Fenster(std::vector<korpus::Notiz> alle)
+        : notizen(std::move(alle)),
           jetzt(Neun(notizen.front().tag)),
           pDlg(static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen([this] { return jetzt; })),
           dlg(*pDlg),
-          anzahl(n),
-          tag(n) {
+          anzahl(int(notizen.size())),
+          tag(anzahl) {
         dlg.show();
         for (const auto& notiz : notizen) {
             Editor()->KernTextSetzen(notiz.text);
@@ -122,14 +143,37 @@ std::map<int, std::unique_ptr<Fenster>>& Fenster_() {
 
 Fenster& Holen(int anzahl) {
     auto& f = Fenster_()[anzahl];
-    if (!f) f = std::make_unique<Fenster>(anzahl);
+    if (!f) f = std::make_unique<Fenster>(korpus::Erzeugen(anzahl));
+    return *f;
+}
+
+constexpr std::size_t kGross = 10'000'000;  // bytes
+
+// A note of 10 MB: the corpus's notes one after the other, whole lines.
+std::string GrosseNotiz() {
+    std::string text;
+    for (const auto& notiz : korpus::Erzeugen(kGroessen[2])) {
+        text += notiz.text;
+        if (text.size() >= kGross) break;
+        text += "\r\n";
+    }
+    return text.substr(0, text.rfind("\r\n", kGross));
+}
+
+// Two days: a short note, then the 10 MB one; the window shows a third.
+Fenster& GrossHolen() {
+    auto& f = Fenster_()[0];
+    if (!f) {
+        std::vector<korpus::Notiz> notizen = korpus::Erzeugen(2);
+        notizen[1].text = GrosseNotiz();
+        f = std::make_unique<Fenster>(std::move(notizen));
+    }
     return *f;
 }
 
 // Back and forth over the filed days, so every change files a note and
 // shows another.
-void Tageswechsel(benchmark::State& state) {
-    Fenster& f = Holen(int(state.range(0)));
+void Wechseln(benchmark::State& state, Fenster& f) {
     for (auto _ : state) {
         if (f.tag + f.schritt < 0 || f.tag + f.schritt >= f.anzahl) f.schritt = -f.schritt;
         const auto start = Uhr::now();
@@ -139,6 +183,42 @@ void Tageswechsel(benchmark::State& state) {
         f.tag += f.schritt;
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void Tageswechsel(benchmark::State& state) {
+    Wechseln(state, Holen(int(state.range(0))));
+}
+
+// Onto the 10 MB note and back: shows it, then files it.
+void TageswechselGross(benchmark::State& state) {
+    Fenster& f = GrossHolen();
+    if (f.tag == f.anzahl) {  // from the third day onto the big note
+        Taste(f.Kalender(), Qt::Key_Left);
+        QCoreApplication::processEvents();
+        f.tag = 1;
+    }
+    Wechseln(state, f);
+}
+
+// Ctrl+V of the 10 MB note into an empty editor, which is emptied again
+// (outside the clock) for the next round.
+void Einfuegen(benchmark::State& state) {
+    Fenster& f = GrossHolen();
+    const std::string gezeigt = f.Editor()->KernText();  // the day's note, put back after
+    QGuiApplication::clipboard()->setText(textwandlung::VonKern(GrosseNotiz()));
+    for (auto _ : state) {
+        f.Editor()->KernTextSetzen(std::string());
+        f.Editor()->setFocus();
+        QCoreApplication::processEvents();
+        const auto start = Uhr::now();
+        Taste(f.Editor(), Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        state.SetIterationTime(Sekunden(start, Uhr::now()));
+        if (f.Editor()->document()->characterCount() < int(kGross / 2))
+            state.SkipWithError("nothing pasted");
+    }
+    f.Editor()->KernTextSetzen(gezeigt);
+    state.SetBytesProcessed(state.iterations() * std::int64_t(kGross));
 }
 
 void Bericht(benchmark::State& state, const char* begriff) {
@@ -166,6 +246,11 @@ void Registrieren() {
     groessen(benchmark::RegisterBenchmark("Finden/haeufig", Bericht, korpus::kHaeufig));
     groessen(benchmark::RegisterBenchmark("Finden/leer", Bericht, ""));
     groessen(benchmark::RegisterBenchmark("Termine", Bericht, nullptr));
+    const auto gross = [](benchmark::internal::Benchmark* b) {
+        b->UseManualTime()->Unit(benchmark::kMillisecond);
+    };
+    gross(benchmark::RegisterBenchmark("Einfuegen/10MB", Einfuegen));
+    gross(benchmark::RegisterBenchmark("Tageswechsel/10MB", TageswechselGross));
 }
 
 }  // namespace
