@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
 #include <optional>
 #include <stdexcept>
 
@@ -53,18 +54,25 @@ bool KannHalten(QStringView zeichen, std::optional<QStringEncoder>& kodierer) {
 }  // namespace
 
 std::string NachKern(const QString& text) {
-    QString mitCrLf;
-    mitCrLf.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+    // Written through a pointer into room for the worst case: appended
+    // character by character, megabytes took a call each.
+    QString mitCrLf(2 * text.size(), Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(mitCrLf.data());
+    const char16_t* const von = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = von[i];
+        if (c == u'\r' && i + 1 < n && von[i + 1] == u'\n')
             continue;  // the LF that follows writes the pair
-        if (IstZeilenende(c))
-            mitCrLf += QStringLiteral("\r\n");
-        else
-            mitCrLf += QChar(c);
+        if (c == u'\0') throw std::invalid_argument("Text mit Nullzeichen");
+        if (IstZeilenende(c)) {
+            *ziel++ = u'\r';
+            *ziel++ = u'\n';
+        } else {
+            *ziel++ = c;
+        }
     }
-    if (mitCrLf.contains(QChar(u'\0'))) throw std::invalid_argument("Text mit Nullzeichen");
+    mitCrLf.truncate(qsizetype(ziel - reinterpret_cast<char16_t*>(mitCrLf.data())));
     QStringEncoder kodierer = Kodierer();
     Pruefen(kodierer);
     const QByteArray bytes = kodierer(mitCrLf);
@@ -73,14 +81,45 @@ std::string NachKern(const QString& text) {
     return bytes.toStdString();
 }
 
+namespace {
+
+// Each byte's character, as Qt's codec decodes it, asked once: a byte-wise
+// table then decodes a report of megabytes in one pass, line ends included.
+const std::array<char16_t, 256>& Zeichentabelle() {
+    static const std::array<char16_t, 256> tabelle = [] {
+        QStringDecoder dekodierer = Dekodierer();
+        Pruefen(dekodierer);
+        char bytes[256];
+        for (int i = 0; i < 256; ++i) bytes[i] = static_cast<char>(i);
+        const QString zeichen = dekodierer(QByteArrayView(bytes, sizeof bytes));
+        if (zeichen.size() != 256 || dekodierer.hasError())
+            throw std::runtime_error("Windows-1252 wird nicht Byte um Byte dekodiert");
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[i] = zeichen.at(i).unicode();
+        return t;
+    }();
+    return tabelle;
+}
+
+}  // namespace
+
 QString VonKern(const std::string& bytes) {
     // Every byte decodes; the five bytes 1252 leaves open become U+0081,
     // U+008D, U+008F, U+0090 and U+009D and encode back to themselves.
-    QStringDecoder dekodierer = Dekodierer();
-    Pruefen(dekodierer);
-    QString text = dekodierer(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar(u'\r'), QChar(u'\n'));
+    const auto& tabelle = Zeichentabelle();
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        if (b == '\r') {
+            *ziel++ = u'\n';  // CR LF and a lone CR alike
+            if (i + 1 < n && bytes[i + 1] == '\n') ++i;
+        } else {
+            *ziel++ = tabelle[b];
+        }
+    }
+    text.truncate(qsizetype(ziel - reinterpret_cast<char16_t*>(text.data())));
     return text;
 }
 
