@@ -18,7 +18,8 @@ std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
     for (auto eintrag = notizen.begin(); eintrag != notizen.end(); ++eintrag) {
         // The texts lie on the heap: fetch a few ahead while this one is
         // searched, or the walk waits on memory most of the time.
-        if (notizen.end() - eintrag > kVoraus) {
+        // The empty pattern reads no text: fetching would only crowd the cache.
+        if (muster.Laenge() > 0 && notizen.end() - eintrag > kVoraus) {
             const std::string& spaeter = eintrag[kVoraus].second;
             for (std::size_t i = 0; i < spaeter.size(); i += kCachezeile)
                 __builtin_prefetch(spaeter.data() + i);
