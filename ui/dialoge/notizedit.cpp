@@ -1,10 +1,16 @@
 #include "notizedit.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "dialogeinheiten.h"
 #include "textwandlung.h"
@@ -24,6 +30,23 @@ QString Eingabetext(const QKeyEvent* e) {
     return text;
 }
 
+// Texts of more lines than this are set in groups of that many lines.
+constexpr qsizetype kZeilenJeAbsatz = 64;
+
+// Joins each group's lines with line separators, which the box shows and
+// hands back as line ends (toPlainText, copy, KernText) like paragraph ends.
+// CR LF and a lone CR end a line first, as Qt takes them.
+void InAbsaetze(QString& text) {
+    const auto zeilen =
+        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+    if (zeilen <= kZeilenJeAbsatz) return;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    qsizetype zeile = 0;
+    for (QChar& c : text) {
+        if (c == u'\n' && ++zeile % kZeilenJeAbsatz != 0) c = QChar::LineSeparator;
+    }
+}
+
 }  // namespace
 
 CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -38,7 +61,9 @@ std::string CNotizEdit::KernText() const {
 }
 
 void CNotizEdit::KernTextSetzen(const std::string& text) {
-    setPlainText(textwandlung::VonKern(text));
+    QString zeilen = textwandlung::VonKern(text);
+    InAbsaetze(zeilen);
+    setPlainText(zeilen);
 }
 
 QString CNotizEdit::NichtDarstellbareZeichen() const {
@@ -103,7 +128,10 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
         Ablehnen(fremd);
         return;
     }
-    insertPlainText(text);
+    // A long text goes in as groups of lines, as a whole text is set.
+    QString zeilen = text;
+    InAbsaetze(zeilen);
+    insertPlainText(zeilen);
     ensureCursorVisible();
 }
 
@@ -128,6 +156,30 @@ void CNotizEdit::dropEvent(QDropEvent* e) {
 void CNotizEdit::changeEvent(QEvent* e) {
     QPlainTextEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange) TabstoppsSetzen();
+}
+
+void CNotizEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    m_doppelklickStelle = e->position().toPoint();
+    m_doppelklickZeit = QDeadlineTimer::current().deadline();
+}
+
+void CNotizEdit::mousePressEvent(QMouseEvent* e) {
+    const bool dreifach = e->button() == Qt::LeftButton && m_doppelklickZeit >= 0 &&
+                          QDeadlineTimer::current().deadline() - m_doppelklickZeit <
+                              QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+                          (e->position().toPoint() - m_doppelklickStelle).manhattanLength() <
+                              QApplication::startDragDistance();
+    m_doppelklickZeit = -1;
+    QPlainTextEdit::mousePressEvent(e);
+    // Qt selects the paragraph; in a group of lines that is one line.
+    QTextCursor cursor = textCursor();
+    if (!dreifach || !cursor.block().text().contains(QChar::LineSeparator)) return;
+    cursor = cursorForPosition(e->position().toPoint());
+    cursor.movePosition(QTextCursor::StartOfLine);
+    cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 void CNotizEdit::TabstoppsSetzen() {

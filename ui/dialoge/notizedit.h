@@ -18,6 +18,10 @@ public:
     // throws std::invalid_argument if the box holds a character that
     // Windows-1252 cannot (only possible when set past the filter, e.g.
     // with setPlainText); check with NichtDarstellbareZeichen first.
+    // A long text is set with its lines in groups, each group one
+    // paragraph of the document: a paragraph per line costs Qt's document
+    // microseconds each, seconds for a report of megabytes. Nothing the
+    // user sees changes; a triple click still selects one line.
     std::string KernText() const;
     void KernTextSetzen(const std::string& text);
 
@@ -42,7 +46,12 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void TabstoppsSetzen();
+
+    QPoint m_doppelklickStelle;
+    qint64 m_doppelklickZeit = -1;  // ms of QDeadlineTimer's clock; -1: none
 };

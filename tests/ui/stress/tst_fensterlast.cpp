@@ -165,7 +165,7 @@ private slots:
                                   (abc.zeichen + abc.zeichen).mid(ab, 90);
             const std::string zeileBytes = std::string(zeile.left(7).toLatin1().constData()) +
                                            (abc.bytes + abc.bytes).substr(ab, 90);
-            text += zeile + u'\n';
+            text += zeile + (i % 2 != 0 ? QStringLiteral("\r\n") : QStringLiteral("\n"));
             bytes += zeileBytes + "\r\n";
         }
         text += QStringLiteral("Schlusszeile");
@@ -177,9 +177,16 @@ private slots:
                          QDate(2026, 12, 6));
         QApplication::clipboard()->setText(text);
         QTest::keyClick(f.Editor(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.Editor()->toPlainText().count(u'\n'), zeilen);
+        // Copied whole and line by line, as Qt copies (no-break spaces as blanks).
+        QApplication::clipboard()->clear();
+        QTest::keyClick(f.Editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.Editor(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(
+            QApplication::clipboard()->text() ==
+            text.replace(QChar::Nbsp, u' ').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QApplication::clipboard()->clear();
         text.clear();
-        QCOMPARE(f.Editor()->blockCount(), zeilen + 1);
         Taste(f, Qt::Key_Right);
 
         Suchen(f, QStringLiteral("SCHLUSSZEILE"));
@@ -188,6 +195,9 @@ private slots:
         Taste(f, Qt::Key_Left);
         QCOMPARE(f.Tag(), Beschriftung(QDate(2026, 12, 6)));
         BYTEGLEICH(f.Editor()->KernText(), bytes);
+        QTest::keyClick(f.Editor(), Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(f.Editor()->textCursor().atEnd());
+        QVERIFY(f.Editor()->viewport()->rect().contains(f.Editor()->cursorRect()));
     }
 };
 
