@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -161,6 +162,7 @@ void CNotizEdit::changeEvent(QEvent* e) {
 void CNotizEdit::mouseDoubleClickEvent(QMouseEvent* e) {
     QPlainTextEdit::mouseDoubleClickEvent(e);
     m_doppelklickStelle = e->position().toPoint();
+    m_doppelklickText = textCursor().position();  // in the word clicked
     m_doppelklickZeit = QDeadlineTimer::current().deadline();
 }
 
@@ -171,15 +173,20 @@ void CNotizEdit::mousePressEvent(QMouseEvent* e) {
                           (e->position().toPoint() - m_doppelklickStelle).manhattanLength() <
                               QApplication::startDragDistance();
     m_doppelklickZeit = -1;
+    // Qt's own selection of a group scrolls to its end; the view stays put.
+    const int oben = verticalScrollBar()->value();
+    const int links = horizontalScrollBar()->value();
     QPlainTextEdit::mousePressEvent(e);
     // Qt selects the paragraph; in a group of lines that is one line.
     QTextCursor cursor = textCursor();
     if (!dreifach || !cursor.block().text().contains(QChar::LineSeparator)) return;
-    cursor = cursorForPosition(e->position().toPoint());
+    cursor.setPosition(m_doppelklickText);
     cursor.movePosition(QTextCursor::StartOfLine);
     cursor.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
+    verticalScrollBar()->setValue(oben);
+    horizontalScrollBar()->setValue(links);
 }
 
 void CNotizEdit::TabstoppsSetzen() {

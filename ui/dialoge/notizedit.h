@@ -54,4 +54,5 @@ private:
 
     QPoint m_doppelklickStelle;
     qint64 m_doppelklickZeit = -1;  // ms of QDeadlineTimer's clock; -1: none
+    int m_doppelklickText = 0;      // where in the text
 };

@@ -9,7 +9,9 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include "erwartung.h"
 #include "kalender_app.h"
@@ -152,6 +154,25 @@ private slots:
                 nachher <= vorher + (256u << 10),
                 qPrintable(QStringLiteral("%1 bytes more").arg(qint64(nachher) - qint64(vorher))));
         }
+    }
+
+    // A long text is held in groups of lines; a triple click still selects
+    // the one line clicked, and the view stays where it was.
+    void dreifachklickWaehltEineZeile() {
+        Testfenster f(Moment(2026, 12, 6, 14, 30));
+        f.Zeigen();
+        QString text;
+        for (int i = 0; i < 200; ++i) text += QStringLiteral("Zeile %1\n").arg(i);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(f.Editor(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(f.Editor(), Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < 2; ++i) QTest::keyClick(f.Editor(), Qt::Key_Down);
+        const QPoint stelle = f.Editor()->cursorRect().center() + QPoint(20, 0);
+        const int oben = f.Editor()->verticalScrollBar()->value();
+        QTest::mouseDClick(f.Editor()->viewport(), Qt::LeftButton, {}, stelle);
+        QTest::mouseClick(f.Editor()->viewport(), Qt::LeftButton, {}, stelle);
+        QCOMPARE(f.Editor()->textCursor().selection().toPlainText(), QStringLiteral("Zeile 2\n"));
+        QCOMPARE(f.Editor()->verticalScrollBar()->value(), oben);
     }
 
     void zehnMegabyteUeberDieZwischenablage() {
