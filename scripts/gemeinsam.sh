@@ -1,27 +1,32 @@
-# Shared by scripts/run and scripts/test: package installation and the build.
+# Shared by the scripts: the packages each purpose needs and their
+# installation. The builds are configured by CMakePresets.json; presets are
+# read from the working directory, so the scripts work from the root.
 # Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$ROOT"
 
-# What building and running the program needs.
-PAKETE_BAU=(g++ cmake ninja-build pkg-config tzdata
-            qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
-            fonts-dejavu-core)
-# What the tests and benchmarks need besides: GoogleTest, Google Benchmark,
-# the desktop-file and AppStream validators, dpkg-shlibdeps for the package,
-# clang-format for the formatting check; an X server, a D-Bus session with
-# the accessibility bus, a fixed clock, keys from outside and the AT-SPI
-# client for what a screen reader sees.
-PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev
-             desktop-file-utils appstream dpkg-dev file clang-format git
+# Building and running the program (scripts/run).
+PAKETE_PROGRAMM=(g++ cmake ninja-build pkg-config tzdata
+                 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+                 fonts-dejavu-core)
+# The tests and benchmarks: GoogleTest, Google Benchmark, clang-format for
+# the formatting check and git for the files it checks; an X server, a
+# D-Bus session with the accessibility bus, a fixed clock, keys from
+# outside and the AT-SPI client for what a screen reader sees.
+PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev clang-format git
              xvfb xauth dbus at-spi2-core python3-pyatspi faketime xdotool)
+# The package checks: the desktop-file and AppStream validators,
+# dpkg-shlibdeps and file for the .deb's dependencies, lintian.
+PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev file lintian)
 # Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
 # The window tests run on X11: each on its own Xvfb server (xvfb-run needs
 # xauth) under openbox; xclip plays another program that owns the clipboard.
 PAKETE_FENSTERTEST=(xvfb xauth openbox xclip)
-# The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes.
-PAKETE_FUZZ=(clang libclang-rt-14-dev)
+# The fuzzer of the core: clang with libFuzzer and the sanitizer runtimes,
+# GoogleTest for the self-test of its checks.
+PAKETE_FUZZ=(clang libclang-rt-14-dev libgtest-dev libgmock-dev)
 
 # Installs the Debian packages named that are not installed yet.
 pakete_sicherstellen() {
@@ -47,14 +52,4 @@ pakete_sicherstellen() {
   echo "dorvane: installing ${fehlend[*]}"
   "${als[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
   "${als[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}"
-}
-
-# The main build in build/: the program, its tests and benchmarks.
-HAUPTBAU=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_UI=ON -DDORVANE_BENCH=ON -DBUILD_TESTING=ON)
-
-# konfigurieren DIR [cmake options...]: configure a build tree in DIR. Name
-# every option that matters: a tree configured by hand keeps its cache.
-konfigurieren() {
-  local dir=$1; shift
-  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
 }
