@@ -29,6 +29,37 @@ set(_doku ${CMAKE_INSTALL_DATAROOTDIR}/doc/dorvane)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${_doku} RENAME copyright)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${_doku})
 
+# The package's version is the changelog's newest entry: a release that
+# raises one and forgets the other is caught here.
+file(STRINGS ${_linux}/changelog _neueste LIMIT_COUNT 1)
+if(NOT _neueste MATCHES "^dorvane \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "res/linux/changelog: the newest entry is not version ${PROJECT_VERSION}")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_linux}/changelog)
+
+# The changelog and the manual pages go compressed as Debian wants them:
+# at the highest level, without name and time stamp, so that two builds
+# give the same bytes.
+find_program(DORVANE_GZIP gzip REQUIRED)
+set(_gepackt)
+function(gepackt quelle ziel)
+  add_custom_command(OUTPUT ${ziel}
+    COMMAND ${DORVANE_GZIP} -9n -c ${quelle} > ${ziel}
+    DEPENDS ${quelle}
+    VERBATIM)
+  set(_gepackt ${_gepackt} ${ziel} PARENT_SCOPE)
+endfunction()
+set(_man ${PROJECT_SOURCE_DIR}/res/man)
+set(_aus ${CMAKE_CURRENT_BINARY_DIR}/gepackt)
+file(MAKE_DIRECTORY ${_aus}/de)
+gepackt(${_linux}/changelog ${_aus}/changelog.gz)
+gepackt(${_man}/dorvane.1 ${_aus}/dorvane.1.gz)
+gepackt(${_man}/de/dorvane.1 ${_aus}/de/dorvane.1.gz)
+add_custom_target(dorvane_gepackt ALL DEPENDS ${_gepackt})
+install(FILES ${_aus}/changelog.gz DESTINATION ${_doku})
+install(FILES ${_aus}/dorvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_aus}/de/dorvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
+
 set(CPACK_GENERATOR DEB)  # also what `--target package` builds
 set(CPACK_PACKAGE_NAME dorvane)
 set(CPACK_PACKAGE_VENDOR "Dorvane")

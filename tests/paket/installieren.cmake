@@ -1,6 +1,6 @@
 # cmake -DBAU=<build dir> -DZIEL=<empty dir> -P installieren.cmake
 # `cmake --install` puts exactly the program, its desktop entry, its
-# metainfo, its icons and its documents where the freedesktop and Debian
+# metainfo, its icons, its documents and manual pages where the freedesktop and Debian
 # conventions expect them, under a DESTDIR, and the pieces name each other
 # correctly.
 include(${CMAKE_CURRENT_LIST_DIR}/hilfen.cmake)
@@ -15,8 +15,11 @@ set(erwartet
   usr/bin/dorvane
   usr/share/applications/${ID}.desktop
   usr/share/doc/dorvane/README.md
+  usr/share/doc/dorvane/changelog.gz
   usr/share/doc/dorvane/copyright
   usr/share/icons/hicolor/scalable/apps/${ID}.svg
+  usr/share/man/de/man1/dorvane.1.gz
+  usr/share/man/man1/dorvane.1.gz
   usr/share/metainfo/${ID}.metainfo.xml)
 foreach(n IN LISTS GROESSEN)
   list(APPEND erwartet usr/share/icons/hicolor/${n}x${n}/apps/${ID}.png)
