@@ -1,7 +1,7 @@
 # cmake -DBAU=<build dir> -DZIEL=<empty dir> -P debianpaket.cmake
 # `cpack -G DEB` builds a package whose dependencies come from the linked
 # shared libraries, with section, maintainer and description, holding the
-# installed files under /usr and nothing else.
+# installed files under /usr and nothing else, that lintian accepts.
 include(${CMAKE_CURRENT_LIST_DIR}/hilfen.cmake)
 
 # What CPack needs for the dependencies, named for a clear message.
@@ -66,7 +66,8 @@ ausfuehren(inhalt ${dpkg_deb} --contents ${pakete})
 foreach(datei usr/bin/dorvane usr/share/applications/de.dorvane.Dorvane.desktop
               usr/share/metainfo/de.dorvane.Dorvane.metainfo.xml
               usr/share/icons/hicolor/scalable/apps/de.dorvane.Dorvane.svg
-              usr/share/doc/dorvane/copyright)
+              usr/share/doc/dorvane/copyright usr/share/doc/dorvane/changelog.gz
+              usr/share/man/man1/dorvane.1.gz usr/share/man/de/man1/dorvane.1.gz)
   string(REPLACE "." "\\." muster "${datei}")
   if(NOT inhalt MATCHES " \\./${muster}\n")
     list(APPEND fehler "missing ${datei}")
@@ -83,4 +84,8 @@ if(fehler)
   list(JOIN fehler "\n" fehler)
   message(FATAL_ERROR "${pakete}:\n${fehler}")
 endif()
+
+# Debian's own checks, with no tag overridden: an error or a warning fails.
+werkzeug(lintian lintian lintian)
+ausfuehren(aus ${lintian} --fail-on error,warning --no-override ${pakete})
 file(REMOVE_RECURSE ${ZIEL})
