@@ -92,6 +92,36 @@ bool NurLeerzeichen(std::string_view zeile) {
     return zeile.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+void OhneArgument(std::string_view wort, std::string_view argument) {
+    if (!argument.empty()) throw Lesefehler(std::string(wort) + " takes no argument");
+}
+
+}  // namespace
+
+Zeile ZeileLesen(std::string_view zeile) {
+    Zeile z;
+    if (zeile.empty() || zeile.front() == '#' || NurLeerzeichen(zeile)) return z;
+    const std::size_t blank = zeile.find(' ');
+    const std::string_view wort = zeile.substr(0, blank);
+    const std::string_view argument =
+        blank == std::string_view::npos ? std::string_view() : zeile.substr(blank + 1);
+    z.wort = wort;
+    if (wort == "heute") {
+        z.felder = Moment(argument);
+    } else if (wort == "start" || wort == "tag" || wort == "loeschen") {
+        z.felder = Tag(argument);
+    } else if (wort == "editor" || wort == "finden") {
+        z.text = Entschluesseln(argument);
+    } else if (wort == "termine" || wort == "zeige" || wort == "suchtext" || wort == "notizen") {
+        OhneArgument(wort, argument);
+    } else {
+        throw Lesefehler("unknown command \"" + Maskieren(wort) + "\"");
+    }
+    return z;
+}
+
+namespace {
+
 class Lauf {
 public:
     explicit Lauf(std::ostream& aus) : m_aus(aus) {
@@ -99,61 +129,39 @@ public:
         g_strDialogText.clear();
     }
 
-    // Raises Lesefehler for a line it cannot read, before running any of it.
-    void Zeile(std::string_view zeile) {
-        if (zeile.empty() || zeile.front() == '#' || NurLeerzeichen(zeile)) return;
-        std::size_t blank = zeile.find(' ');
-        std::string_view wort = zeile.substr(0, blank);
-        std::string_view argument =
-            blank == std::string_view::npos ? std::string_view() : zeile.substr(blank + 1);
-
-        if (wort == "heute") {
-            TagesFelder felder = Moment(argument);
+    void Ausfuehren(const Zeile& z) {
+        const TagesFelder& felder = z.felder;
+        if (z.wort == "heute") {
             Melden([&] { m_buch.m_timeHeute = datum::AusFeldern(felder); });
-        } else if (wort == "start") {
-            TagesFelder felder = Tag(argument);
+        } else if (z.wort == "start") {
             Melden([&] {
                 m_buch.m_timeAktuell = datum::AusFeldern(felder);
                 m_buch.m_pEditor = &m_editor;
                 m_editor.TextSetzen("");
             });
-        } else if (wort == "editor") {
-            std::string text = Entschluesseln(argument);
-            Melden([&] { m_editor.TextSetzen(text); });
-        } else if (wort == "tag") {
-            TagesFelder felder = Tag(argument);
+        } else if (z.wort == "editor") {
+            Melden([&] { m_editor.TextSetzen(z.text); });
+        } else if (z.wort == "tag") {
             Melden([&] { m_buch.DatumWechseln(felder); });
-        } else if (wort == "loeschen") {
-            TagesFelder felder = Tag(argument);
+        } else if (z.wort == "loeschen") {
             Melden([&] { m_buch.NotizLoeschen(datum::AusFeldern(felder)); });
-        } else if (wort == "finden") {
-            std::string begriff = Entschluesseln(argument);
+        } else if (z.wort == "finden") {
             Melden([&] {
-                g_strDialogText = begriff;
+                g_strDialogText = z.text;
                 Drucken(m_buch.NotizenFinden());
             });
-        } else if (wort == "termine") {
-            OhneArgument(wort, argument);
+        } else if (z.wort == "termine") {
             Melden([&] { Drucken(m_buch.TermineListe()); });
-        } else if (wort == "zeige") {
-            OhneArgument(wort, argument);
+        } else if (z.wort == "zeige") {
             Drucken(m_editor.TextLesen());
-        } else if (wort == "suchtext") {
-            OhneArgument(wort, argument);
+        } else if (z.wort == "suchtext") {
             Drucken(g_strDialogText);
-        } else if (wort == "notizen") {
-            OhneArgument(wort, argument);
+        } else if (z.wort == "notizen") {
             NotizenDrucken();
-        } else {
-            throw Lesefehler("unknown command \"" + Maskieren(wort) + "\"");
         }
     }
 
 private:
-    static void OhneArgument(std::string_view wort, std::string_view argument) {
-        if (!argument.empty()) throw Lesefehler(std::string(wort) + " takes no argument");
-    }
-
     void Drucken(std::string_view text) { m_aus << Maskieren(text) << '\n'; }
 
     // The error box of the window becomes one line, the error's number
@@ -195,7 +203,7 @@ int Ausfuehren(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     std::string zeile;
     for (long nummer = 1; std::getline(ein, zeile); ++nummer) {
         try {
-            lauf.Zeile(zeile);
+            lauf.Ausfuehren(ZeileLesen(zeile));
         } catch (const Lesefehler& lesefehler) {
             aus.flush();
             fehler << "line " << nummer << ": " << lesefehler.what() << '\n';

@@ -21,8 +21,23 @@
 // invalid-argument error prints "fehler 0x80070057" and the run goes on.
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "datum.h"
 
 namespace szenario {
+
+// A line taken apart: the command word (empty for a line that is skipped)
+// and its argument as fields or as the bytes it spells.
+struct Zeile {
+    std::string wort;
+    TagesFelder felder;  // heute, start, tag, loeschen
+    std::string text;    // editor, finden
+};
+
+// Raises Lesefehler for a line that cannot be read.
+Zeile ZeileLesen(std::string_view zeile);
 
 inline constexpr int kLesefehler = 2;
 

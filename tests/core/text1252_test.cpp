@@ -4,38 +4,21 @@
 
 #include <random>
 
-namespace {
+#include "orakel.h"
 
-// The capitals of Windows-1252 and their small letters, typed from the code
-// page chart.
-unsigned char KleinLautTabelle(unsigned char c) {
-    switch (c) {
-        case 0x8A:
-            return 0x9A;  // Š š
-        case 0x8C:
-            return 0x9C;  // Œ œ
-        case 0x8E:
-            return 0x9E;  // Ž ž
-        case 0x9F:
-            return 0xFF;  // Ÿ ÿ
-        case 0xD7:
-            return 0xD7;  // × is no letter
-    }
-    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE) ? c + 32 : c;
-}
+namespace {
 
 TEST(Text1252, JedesByteWirdNachDerCodeseiteKleingeschrieben) {
     for (int i = 0; i < 256; ++i)
         EXPECT_EQ(static_cast<unsigned char>(text1252::Klein(static_cast<char>(i))),
-                  KleinLautTabelle(static_cast<unsigned char>(i)))
+                  orakel::Klein(static_cast<unsigned char>(i)))
             << "byte 0x" << std::hex << i;
 }
 
 std::ptrdiff_t NaivFinden(const std::string& text, const std::string& muster, std::size_t ab) {
     for (std::size_t i = ab; i + muster.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < muster.size() && KleinLautTabelle(text[i + k]) == KleinLautTabelle(muster[k]))
-            ++k;
+        while (k < muster.size() && orakel::Klein(text[i + k]) == orakel::Klein(muster[k])) ++k;
         if (k == muster.size()) return static_cast<std::ptrdiff_t>(i);
     }
     return -1;

@@ -8,10 +8,12 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
-#include "testhilfen.h"
+
+using namespace fenster;
 
 namespace {
 
@@ -168,12 +170,9 @@ private slots:
             return QPoint(pKalender->TagRechteck(donnerstag).left() + seite * (halb - 2),
                           pKalender->PfeilZurueckRechteck().center().y());
         };
-        {
-            ModalFolge folge(&m_f->m_dlg);
-            folge.Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, QStringLiteral("März")); });
-            QTest::mouseClick(pKalender, Qt::LeftButton, {}, titel(-1));
-            QVERIFY(folge.AlleBeantwortet());
-        }
+        Fensterfolge(&m_f->m_dlg)
+            .Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, QStringLiteral("März")); })
+            .Ausfuehren([&] { QTest::mouseClick(pKalender, Qt::LeftButton, {}, titel(-1)); });
         QCOMPARE(pKalender->ErsterMonat(), QDate(erster.year(), 3, 1));
 
         QTest::mouseClick(pKalender, Qt::LeftButton, {}, titel(1));
@@ -213,26 +212,22 @@ private slots:
                          qPrintable(pControl->objectName()));
 
         QString suchbox, notizbox, titel;
-        {
-            ModalFolge folge(&m_f->m_dlg);
-            folge.Dann([&](QWidget* pDialog) {
-                suchbox = Zugang(pDialog->findChild<QWidget*>(QStringLiteral("IDC_SUCHE")))
-                              ->text(QAccessible::Name);
+        Fensterfolge(&m_f->m_dlg)
+            .Dann([&](QWidget* pDialog) {
+                suchbox =
+                    Zugang(Steuerelement<QWidget>(pDialog, "IDC_SUCHE"))->text(QAccessible::Name);
                 Klicken(pDialog, "IDCANCEL");
-            });
-            Klicken(&m_f->m_dlg, "ID_FINDEN");
-        }
+            })
+            .Ausfuehren([&] { Klicken(&m_f->m_dlg, "ID_FINDEN"); });
         QCOMPARE(suchbox, QStringLiteral("Suchbegriff"));
-        {
-            ModalFolge folge(&m_f->m_dlg);
-            folge.Dann([&](QWidget* pDialog) {
+        Fensterfolge(&m_f->m_dlg)
+            .Dann([&](QWidget* pDialog) {
                 titel = pDialog->windowTitle();
-                notizbox = Zugang(pDialog->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")))
-                               ->text(QAccessible::Name);
+                notizbox =
+                    Zugang(Steuerelement<QWidget>(pDialog, "IDC_NOTIZ"))->text(QAccessible::Name);
                 Klicken(pDialog, "IDCANCEL");
-            });
-            Klicken(&m_f->m_dlg, "ID_NOTIZ");
-        }
+            })
+            .Ausfuehren([&] { Klicken(&m_f->m_dlg, "ID_NOTIZ"); });
         QVERIFY(titel.startsWith(QStringLiteral("Notiz für 06. Dezember 2026")));
         QCOMPARE(notizbox, titel);
 

@@ -7,22 +7,18 @@
 #include <QTest>
 #include <utility>
 
-#include "bedienung.h"
-#include "dia_kalender.h"
-#include "kalender_app.h"
+#include "fenstertreiber.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 #include "rahmen.h"
 #include "resource.h"
 #include "ressourcen.h"
 
+using namespace fenster;
+
 namespace {
 
 const QDate kHeute(2026, 12, 6);
-
-Datumswert Jetzt() {
-    return datum::AusFeldern({2026, 12, 6, 10, 0, 0});
-}
 
 // Before today, the coming weeks, and the 100th day ahead (the last the
 // appointment report lists).
@@ -53,11 +49,6 @@ const std::vector<std::pair<QDate, QString>> kNotizen = {
 
 const QString kSuchbegriff = QStringLiteral("Zahnarzt");
 
-void Bericht(QWidget* pFenster, const char* wofuer) {
-    if (!Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ")->isReadOnly())
-        Abbrechen(QStringLiteral("the %1 is not read-only").arg(QLatin1String(wofuer)));
-}
-
 }  // namespace
 
 std::vector<Aufnahme> AlleAufnehmen() {
@@ -66,27 +57,16 @@ std::vector<Aufnahme> AlleAufnehmen() {
         aufnahmen.push_back({QLatin1String(name), MitRahmen(pFenster)});
     };
 
-    // As the program runs it: application-modal, with the fixed clock.
-    const auto pDlg = static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen(Jetzt);
-    CDia_Kalender& dlg = *pDlg;
-    dlg.setWindowModality(Qt::ApplicationModal);
-    dlg.show();
-    if (!QTest::qWaitForWindowActive(&dlg))
-        Abbrechen(QStringLiteral("the main window did not become active"));
-    auto* pKalender = Steuerelement<CMonatsKalender>(&dlg, "IDC_KALENDER");
-    auto* pEditor = Steuerelement<CNotizEdit>(&dlg, "IDC_NOTIZ");
-    if (pKalender->Auswahl() != kHeute)
-        Abbrechen(QStringLiteral("the main window did not open on the fixed day"));
-
-    for (const auto& [tag, text] : kNotizen) {
-        TagWaehlen(pKalender, tag);
-        Tippen(pEditor, text);
-    }
-    // Files the last note and brings today's back into the editor.
-    TagWaehlen(pKalender, kHeute);
-    QTest::keyClick(pKalender, Qt::Key_Tab);
+    // As the program runs it, with the fixed clock; the last note filed and
+    // today's back in the editor.
+    Hauptfenster f(Moment(2026, 12, 6, 10));
+    f.Zeigen();
+    CDia_Kalender& dlg = f.m_dlg;
+    CNotizEdit* pEditor = f.Editor();
+    f.NotizenAnlegen(kNotizen, kHeute);
+    QTest::keyClick(f.Kalender(), Qt::Key_Tab);
     if (QApplication::focusWidget() != pEditor)
-        Abbrechen(QStringLiteral("Tab did not reach the note editor"));
+        Fehlschlagen(QStringLiteral("Tab did not reach the note editor"));
     QTest::keyClick(pEditor, Qt::Key_End, Qt::ControlModifier);
     aufnehmen("hauptfenster", &dlg);
 
@@ -94,7 +74,7 @@ std::vector<Aufnahme> AlleAufnehmen() {
         .Dann([&](QWidget* pNotiz) {
             auto* pText = Steuerelement<CNotizEdit>(pNotiz, "IDC_NOTIZ");
             if (pText->isReadOnly() || pText->toPlainText().isEmpty())
-                Abbrechen(QStringLiteral("the note dialog did not open on the day's note"));
+                Fehlschlagen(QStringLiteral("the note dialog did not open on the day's note"));
             QTest::keyClick(pText, Qt::Key_End, Qt::ControlModifier);
             aufnehmen("notiz", pNotiz);
             Klicken(pNotiz, "IDCANCEL");
@@ -108,7 +88,6 @@ std::vector<Aufnahme> AlleAufnehmen() {
             Klicken(pFinden, "IDOK");
         })
         .Dann([&](QWidget* pBericht) {
-            Bericht(pBericht, "search report");
             aufnehmen("suche", pBericht);
             Klicken(pBericht, "IDOK");
         })
@@ -116,7 +95,6 @@ std::vector<Aufnahme> AlleAufnehmen() {
 
     Fensterfolge(&dlg)
         .Dann([&](QWidget* pBericht) {
-            Bericht(pBericht, "appointment report");
             aufnehmen("termine", pBericht);
             Klicken(pBericht, "IDOK");
         })
@@ -125,7 +103,8 @@ std::vector<Aufnahme> AlleAufnehmen() {
     // The window menu opens on the free area beside the command buttons.
     const QRect termine = Steuerelement<QPushButton>(&dlg, "ID_TERMINE")->geometry();
     const QPoint frei(termine.right() + 30, termine.center().y());
-    if (dlg.childAt(frei) != nullptr) Abbrechen(QStringLiteral("no free area beside \"Termine\""));
+    if (dlg.childAt(frei) != nullptr)
+        Fehlschlagen(QStringLiteral("no free area beside \"Termine\""));
     Fensterfolge(&dlg)
         .Dann([](QWidget* pMenue) { MenuePunktKlicken(pMenue, StringLaden(res::IDS_ABOUTBOX)); })
         .Dann([&](QWidget* pInfo) {
@@ -136,6 +115,6 @@ std::vector<Aufnahme> AlleAufnehmen() {
 
     // "OK" ends without the question.
     Klicken(&dlg, "IDOK");
-    if (dlg.isVisible()) Abbrechen(QStringLiteral("the main window did not close on \"OK\""));
+    if (dlg.isVisible()) Fehlschlagen(QStringLiteral("the main window did not close on \"OK\""));
     return aufnahmen;
 }

@@ -6,10 +6,9 @@
 #include <QFontInfo>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
-
-#include "bedienung.h"
 
 namespace {
 
@@ -17,6 +16,13 @@ const char* const kSchrift = "DejaVu Sans";
 constexpr int kPunkte = 9;
 
 }  // namespace
+
+void Abbrechen(const QString& grund) {
+    std::fprintf(stderr, "dorvane-bilder: %s\n", qPrintable(grund));
+    std::fflush(stderr);
+    // Inside nested modal loops there is nothing sensible to unwind to.
+    std::_Exit(1);
+}
 
 void UmgebungFestlegen() {
     setenv("TZ", "Europe/Berlin", 1);

@@ -3,6 +3,11 @@
 // platform, time zone, scaling, style, palette, font, the cursor's blink.
 
 class QApplication;
+class QString;
+
+// Ends the program with the message; a changed window must never pass for
+// a picture of itself.
+[[noreturn]] void Abbrechen(const QString& grund);
 
 // Before the application object exists: the offscreen platform unless
 // another is asked for, Europe/Berlin as the zone, no scaling or theme

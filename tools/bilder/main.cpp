@@ -7,12 +7,13 @@
 #include <cstdio>
 
 #include "aufnahmen.h"
-#include "bedienung.h"
 #include "darstellung.h"
+#include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "pngdatei.h"
 
 int main(int argc, char** argv) {
+    fenster::BeiFehlschlag(Abbrechen);
     UmgebungFestlegen();
     CKalenderApp app(argc, argv);
     const QStringList argumente = app.arguments();

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QImageWriter>
 
-#include "bedienung.h"
+#include "darstellung.h"
 
 QByteArray PngDaten(const QImage& bild) {
     // A fresh image over the same pixels carries none of the source's

@@ -1,0 +1,231 @@
+#include "fenstertreiber.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include "kalender_app.h"
+#include "monatskalender.h"
+#include "notizedit.h"
+
+namespace fenster {
+namespace {
+
+std::function<void(const QString&)>& Handler() {
+    static std::function<void(const QString&)> handler = [](const QString& grund) {
+        QTest::qFail(qPrintable(grund), __FILE__, __LINE__);
+    };
+    return handler;
+}
+
+void Schliessen(QWidget* p) {
+    if (auto* pDialog = qobject_cast<QDialog*>(p))
+        pDialog->done(0);
+    else
+        p->close();
+}
+
+constexpr int kWartenMs = 5000;  // for a window to become active
+
+}  // namespace
+
+void BeiFehlschlag(std::function<void(const QString&)> handler) {
+    Handler() = std::move(handler);
+}
+
+void Fehlschlagen(const QString& grund) {
+    Handler()(grund);
+}
+
+void Tippen(QWidget* pZiel, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n')) {
+            QTest::keyClick(pZiel, Qt::Key_Return);
+            continue;
+        }
+        const QString zeichen = text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1);
+        QTest::sendKeyEvent(QTest::Click, pZiel, Qt::Key(zeichen.at(0).toUpper().unicode()),
+                            zeichen, Qt::NoModifier);
+        i += zeichen.size() - 1;
+    }
+}
+
+void Klicken(QWidget* pFenster, const char* id) {
+    if (auto* pKnopf = Steuerelement<QPushButton>(pFenster, id))
+        QTest::mouseClick(pKnopf, Qt::LeftButton);
+}
+
+void TagWaehlen(CMonatsKalender* pKalender, const QDate& tag) {
+    for (int i = 0; i < 24 && !pKalender->TagRechteck(tag).isValid(); ++i) {
+        const QRect pfeil = tag < pKalender->ErsterMonat() ? pKalender->PfeilZurueckRechteck()
+                                                           : pKalender->PfeilVorRechteck();
+        QTest::mouseClick(pKalender, Qt::LeftButton, {}, pfeil.center());
+    }
+    const QRect zelle = pKalender->TagRechteck(tag);
+    if (!zelle.isValid())
+        return Fehlschlagen(
+            QStringLiteral("the calendar does not show %1").arg(tag.toString(Qt::ISODate)));
+    QTest::mouseClick(pKalender, Qt::LeftButton, {}, zelle.center());
+}
+
+void Rechtsklick(QWidget* pFenster, const QPoint& pos) {
+    QTest::mouseClick(pFenster->windowHandle(), Qt::RightButton, {}, pos);
+}
+
+void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
+    auto* pMenu = qobject_cast<QMenu*>(pMenue);
+    if (pMenu == nullptr)
+        return Fehlschlagen(
+            QStringLiteral("expected a menu, got \"%1\"").arg(pMenue->windowTitle()));
+    for (QAction* pAktion : pMenu->actions())
+        if (pAktion->text().startsWith(textAnfang))
+            return QTest::mouseClick(pMenu, Qt::LeftButton, {},
+                                     pMenu->actionGeometry(pAktion).center());
+    Fehlschlagen(QStringLiteral("no menu entry \"%1\"").arg(textAnfang));
+}
+
+QWidget* Hilfefenster() {
+    for (QWidget* pFenster : QApplication::topLevelWidgets())
+        if (pFenster->objectName() == QLatin1String("Hilfe") && pFenster->isVisible())
+            return pFenster;
+    return nullptr;
+}
+
+Fensterfolge::Fensterfolge(QWidget* pHauptfenster, int taktMs) : m_pHaupt(pHauptfenster) {
+    connect(&m_takt, &QTimer::timeout, this, &Fensterfolge::Pruefen);
+    m_takt.setInterval(taktMs);
+}
+
+Fensterfolge& Fensterfolge::Dann(Antwort antwort) {
+    m_antworten.push_back(std::move(antwort));
+    return *this;
+}
+
+void Fensterfolge::Ausfuehren(const std::function<void()>& aktion) {
+    m_takt.start();
+    aktion();
+    m_takt.stop();
+    if (!m_antworten.empty())
+        Fehlschlagen(QStringLiteral("%1 window(s) expected did not open").arg(m_antworten.size()));
+    m_antworten.clear();
+}
+
+// Runs inside the modal loop of the window that opened.
+void Fensterfolge::Pruefen() {
+    QWidget* pFenster = QApplication::activePopupWidget();
+    const bool bMenue = pFenster != nullptr;
+    if (!bMenue) pFenster = QApplication::activeModalWidget();
+    if (pFenster == nullptr || pFenster == m_pHaupt || pFenster == m_pLetztes ||
+        !pFenster->isVisible())
+        return;
+    // Keys reach a dialog only once the window system has activated it.
+    if (!bMenue && QApplication::activeWindow() != pFenster &&
+        ++m_nWarten * m_takt.interval() < kWartenMs)
+        return;
+    m_nWarten = 0;
+    m_pLetztes = pFenster;
+    if (m_antworten.empty()) {
+        Fehlschlagen(QStringLiteral("unexpected window \"%1\"").arg(pFenster->windowTitle()));
+    } else {
+        const Antwort antwort = std::move(m_antworten.front());
+        m_antworten.pop_front();
+        antwort(pFenster);
+        if (!m_pLetztes || !m_pLetztes->isVisible()) return;
+        Fehlschlagen(
+            QStringLiteral("\"%1\" still open after its answer").arg(m_pLetztes->windowTitle()));
+    }
+    if (m_pLetztes) Schliessen(m_pLetztes);
+}
+
+Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
+    auto feld = [](int wert) {
+        return static_cast<std::uint16_t>(wert);
+    };
+    return datum::AusFeldern({feld(jahr), feld(monat), feld(tag), feld(stunde), feld(minute), 0});
+}
+
+Hauptfenster::Hauptfenster(Datumswert jetzt)
+    : m_jetzt(jetzt),
+      m_pDlg(static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen([this] { return m_jetzt; })),
+      m_dlg(*m_pDlg) {}
+
+void Hauptfenster::Zeigen() {
+    m_dlg.setWindowModality(Qt::ApplicationModal);
+    m_dlg.show();
+    if (!QTest::qWaitForWindowActive(&m_dlg))
+        Fehlschlagen(QStringLiteral("the main window did not become active"));
+}
+
+CNotizEdit* Hauptfenster::Editor() {
+    return Steuerelement<CNotizEdit>(&m_dlg, "IDC_NOTIZ");
+}
+CMonatsKalender* Hauptfenster::Kalender() {
+    return Steuerelement<CMonatsKalender>(&m_dlg, "IDC_KALENDER");
+}
+QString Hauptfenster::Tag() {
+    return Steuerelement<QLabel>(&m_dlg, "IDC_TAG")->text();
+}
+void Hauptfenster::Tippen(const QString& text) {
+    fenster::Tippen(Editor(), text);
+}
+void Hauptfenster::Waehlen(const QDate& tag) {
+    TagWaehlen(Kalender(), tag);
+}
+
+void Hauptfenster::NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen,
+                                  const QDate& danach) {
+    for (const auto& [tag, text] : notizen) {
+        Waehlen(tag);
+        Tippen(text);
+    }
+    Waehlen(danach);
+}
+
+Hauptfenster::Bericht Hauptfenster::Suchen(const QString& begriff) {
+    return Berichten(&begriff);
+}
+Hauptfenster::Bericht Hauptfenster::Termine() {
+    return Berichten(nullptr);
+}
+
+Hauptfenster::Bericht Hauptfenster::Berichten(const QString* begriff) {
+    Bericht bericht{QString(), "?"};
+    Fensterfolge folge(&m_dlg);
+    if (begriff != nullptr) {
+        folge.Dann([begriff](QWidget* pFinden) {
+            fenster::Tippen(Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE"), *begriff);
+            Klicken(pFinden, "IDOK");
+        });
+    }
+    folge.Dann([&bericht](QWidget* pFenster) {
+        auto* pText = Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ");
+        if (!pText->isReadOnly()) Fehlschlagen(QStringLiteral("the report can be changed"));
+        bericht = {pFenster->windowHandle()->title(), pText->KernText()};  // as shown, not as set
+        Klicken(pFenster, "IDOK");
+    });
+    folge.Ausfuehren([&] { Klicken(&m_dlg, begriff != nullptr ? "ID_FINDEN" : "ID_TERMINE"); });
+    return bericht;
+}
+
+void Fenstertest::Oeffnen(Datumswert jetzt) {
+    m_f = std::make_unique<Hauptfenster>(jetzt);
+    m_f->Zeigen();
+}
+
+void Fenstertest::Oeffnen(const char* zone, const QDate& tag, int stunde) {
+    m_f.reset();
+    m_zone.reset();  // before the next, which remembers the zone it finds
+    m_zone = std::make_unique<orakel::Zone>(zone);
+    Oeffnen(Moment(tag.year(), tag.month(), tag.day(), stunde));
+}
+
+void Fenstertest::Schliessen() {
+    m_f.reset();
+    m_zone.reset();
+}
+
+}  // namespace fenster

@@ -1,0 +1,135 @@
+#pragma once
+// Drives the program's windows as a user does: keys, clicks, days picked in
+// the calendar, menu entries, and the modal windows and menus that open
+// meanwhile. Shared by the window tests, the picture renderer and the
+// window benchmark, which differ only in what a failure does.
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dia_kalender.h"
+#include "orakel.h"
+
+class CMonatsKalender;
+class CNotizEdit;
+
+namespace fenster {
+
+// What happens when something does not go as planned (default: the
+// running Qt test fails). When it returns, the driver carries on, closing
+// any window it could not answer so that no nested loop is left hanging.
+void BeiFehlschlag(std::function<void(const QString&)> handler);
+void Fehlschlagen(const QString& grund);
+
+// The child with that resource ID as object name; fails when there is none.
+template <typename T>
+T* Steuerelement(QWidget* pFenster, const char* id) {
+    T* pElement = pFenster->findChild<T*>(QLatin1String(id));
+    if (pElement == nullptr) Fehlschlagen(QStringLiteral("no control %1").arg(QLatin1String(id)));
+    return pElement;
+}
+
+// Key by key, also beyond the BMP; "\n" is the Enter key.
+void Tippen(QWidget* pZiel, const QString& text);
+void Klicken(QWidget* pFenster, const char* id);
+// With the mouse, leafing with the arrows as far as needed.
+void TagWaehlen(CMonatsKalender* pKalender, const QDate& tag);
+// A right click as the window system delivers it.
+void Rechtsklick(QWidget* pFenster, const QPoint& pos);
+void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang);
+QWidget* Hilfefenster();  // the help window on show, or null
+
+// Answers the modal windows and popup menus that open while an action runs,
+// each new one with the next answer, once it is active. A window with no
+// answer left, or left open by its answer, fails and is closed; so do
+// answers left over when the action ends. `taktMs` is how often it looks.
+class Fensterfolge : public QObject {
+public:
+    using Antwort = std::function<void(QWidget*)>;
+
+    explicit Fensterfolge(QWidget* pHauptfenster, int taktMs = 10);
+    Fensterfolge& Dann(Antwort antwort);
+    void Ausfuehren(const std::function<void()>& aktion);
+
+private:
+    void Pruefen();
+
+    QPointer<QWidget> m_pHaupt, m_pLetztes;
+    std::deque<Antwort> m_antworten;
+    QTimer m_takt;
+    int m_nWarten = 0;
+};
+
+// A local moment, as the clock reports it.
+Datumswert Moment(int jahr, int monat, int tag, int stunde = 0, int minute = 0);
+
+// The main window as the program makes and runs it (application-modal),
+// with a clock the caller sets.
+class Hauptfenster {
+public:
+    explicit Hauptfenster(Datumswert jetzt);
+    void Zeigen();
+
+    Datumswert m_jetzt;
+    const std::unique_ptr<CDia_Kalender> m_pDlg;
+    CDia_Kalender& m_dlg;
+
+    CNotizEdit* Editor();
+    CMonatsKalender* Kalender();
+    QString Tag();  // the label
+    void Tippen(const QString& text);
+    void Waehlen(const QDate& tag);
+    // Picks each day and types its note, then `danach`, which files the last.
+    void NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen, const QDate& danach);
+
+    // "&Finden" with the term, or "&Termine": the report's caption as shown
+    // and its bytes; "?" when none opened.
+    struct Bericht {
+        QString titel;
+        std::string text;
+    };
+    Bericht Suchen(const QString& begriff);
+    Bericht Termine();
+
+private:
+    Bericht Berichten(const QString* begriff);
+};
+
+// What the window tests share: the window, opened in a zone of the test's
+// choice. Schliessen belongs in each test's cleanup.
+class Fenstertest : public QObject {
+protected:
+    void Oeffnen(Datumswert jetzt);
+    void Oeffnen(const char* zone, const QDate& tag, int stunde);
+    void Schliessen();
+
+    std::unique_ptr<orakel::Zone> m_zone;
+    std::unique_ptr<Hauptfenster> m_f;
+};
+
+inline orakel::Datum AlsDatum(const QDate& tag) {
+    return {tag.year(), tag.month(), tag.day()};
+}
+// The label after a pick.
+inline QString Beschriftung(const QDate& tag) {
+    return QString::fromLatin1("Notiz f\xFCr Tag  ") + tag.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+}  // namespace fenster
+
+// Two byte strings alike, or the test fails where they part.
+#define BYTEGLEICH(ist, soll)                                            \
+    do {                                                                 \
+        const std::string unterschied_ = orakel::Unterschied(ist, soll); \
+        QVERIFY2(unterschied_.empty(), unterschied_.c_str());            \
+    } while (false)

@@ -1,0 +1,84 @@
+#pragma once
+// What the tests expect of the diary, worked out without any code of the
+// program: calendar arithmetic, the zone's local time from the C library's
+// localtime_r alone, the German names and the Windows-1252 case table typed
+// from the charts, and both reports built from plain loops. A fault in the
+// program cannot hide behind the same fault here.
+
+#include <compare>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orakel {
+
+struct Datum {
+    int jahr, monat, tag;  // monat 1-12
+    auto operator<=>(const Datum&) const = default;
+};
+
+// Proleptic Gregorian day number, 0 = 1970-01-01.
+std::int64_t Tagesnummer(const Datum& d);
+Datum AusTagesnummer(std::int64_t n);
+int Wochentag(std::int64_t n);  // 0 = Sonntag
+// A day the calendar has, within 1900..9999.
+bool Gueltig(const Datum& d);
+std::string Schluessel(const Datum& d);  // "dd.mm.yyyy"
+
+// Sets TZ while it lives and calls tzset(), since the C library reads the
+// zone only then; puts back the zone it found.
+class Zone {
+public:
+    explicit Zone(const char* name);
+    ~Zone();
+    Zone(const Zone&) = delete;
+    Zone& operator=(const Zone&) = delete;
+
+private:
+    std::optional<std::string> m_vorher;
+};
+
+long Versatz(std::int64_t t);  // tm_gmtoff
+std::optional<Datum> LokalesDatum(std::int64_t t);
+// The last second of the offset at `a`, when the offset at `b` differs.
+std::int64_t Umstellung(std::int64_t a, std::int64_t b);
+// The first instant whose local date is the day; nothing when the zone
+// left the day out. Remembered per zone.
+std::optional<std::int64_t> TagesAnfang(const Datum& d);
+std::int64_t ErsterAugenblick(const Datum& d);  // of a day that exists
+
+// The German names as Windows-1252 bytes.
+extern const char* const kWochentage[7];  // 0 = Sonntag
+extern const char* const kMonate[12];
+
+// The Windows-1252 case mapping, byte by byte.
+unsigned char Klein(unsigned char c);
+std::string Klein(std::string_view s);
+std::string Gross(std::string_view s);
+
+// A section of the search report, and a line of the appointment report
+// `abstand` days after the report's day.
+std::string Suchabschnitt(const Datum& tag, std::string_view notiz);
+std::string Terminzeile(const Datum& tag, std::int64_t abstand, std::string_view text);
+
+using Notizen = std::map<Datum, std::string>;  // in calendar order
+std::string Suchbericht(const Notizen& notizen, std::string_view begriff);
+std::string Terminbericht(const Notizen& notizen, const Datum& heute);
+
+// Windows-1252 bytes as UTF-16; a byte the code page leaves open becomes
+// the control character of the same number.
+std::u16string Zeichen(std::string_view bytes);
+// Every printable character the code page defines, with its byte:
+// zeichen[i] is bytes[i].
+struct Alphabet {
+    std::u16string zeichen;
+    std::string bytes;
+};
+Alphabet Druckbar1252();
+
+// Empty when equal; else where they part, with both texts around it.
+std::string Unterschied(std::string_view ist, std::string_view soll);
+
+}  // namespace orakel
