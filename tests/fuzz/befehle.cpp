@@ -36,8 +36,7 @@ bool Schritt(Leser& l, Befehl& b) {
     if (!l.Lesen(art)) return false;
     b.art = static_cast<Art>(art % kArten);
     TagesFelder& f = b.felder;
-    const bool tag =
-        b.art == Art::Tag || b.art == Art::Loeschen || b.art == Art::Start || b.art == Art::Heute;
+    const bool tag = b.art == Art::Tag || b.art == Art::Loeschen || b.art == Art::Heute;
     if (tag && !(l.Lesen(f.jahr) && l.Lesen(f.monat, 1) && l.Lesen(f.tag, 1))) return false;
     if (b.art == Art::Heute)
         return l.Lesen(f.stunde, 1) && l.Lesen(f.minute, 1) && l.Lesen(f.sekunde, 1);
@@ -61,7 +60,7 @@ std::string Schreiben(const Befehl& b) {
         while (bytes-- > 0) s += static_cast<char>(z >> (8 * bytes));
     };
     const TagesFelder& f = b.felder;
-    if (b.art == Art::Tag || b.art == Art::Loeschen || b.art == Art::Start || b.art == Art::Heute)
+    if (b.art == Art::Tag || b.art == Art::Loeschen || b.art == Art::Heute)
         zahl(f.jahr, 2), zahl(f.monat, 1), zahl(f.tag, 1);
     if (b.art == Art::Heute) zahl(f.stunde, 1), zahl(f.minute, 1), zahl(f.sekunde, 1);
     if (b.art == Art::LoeschenWert) zahl(static_cast<std::uint64_t>(b.wert), 8);

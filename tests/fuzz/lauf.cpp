@@ -1,21 +1,22 @@
 #include "lauf.h"
 
+#include <cstdio>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
 #include "dialogtext.h"
 #include "fehler.h"
+#include "orakel.h"
 
 namespace fuzz {
 namespace {
 
-int g_schritt = 0;  // of the run going on, for the message
-
 template <class... Teile>
-[[noreturn]] void Fehler(const Teile&... teile) {
+[[noreturn]] void Fehler(int schritt, const Teile&... teile) {
     std::ostringstream was;
-    was << "step " << g_schritt << ": ";
+    was << "step " << schritt << ": ";
     (was << ... << teile);
     throw Verstoss(was.str());
 }
@@ -24,156 +25,116 @@ orakel::Datum AlsDatum(const TagesFelder& f) {
     return {f.jahr, f.monat, f.tag};
 }
 
-std::optional<Datumswert> Erwartet(const TagesFelder& f) {
-    return orakel::Gueltig(AlsDatum(f)) ? orakel::TagesAnfang(AlsDatum(f)) : std::nullopt;
+// The core's value for the fields, or nothing when it raised.
+std::optional<Datumswert> Umrechnen(const TagesFelder& f) {
+    try {
+        return datum::AusFeldern(f);
+    } catch (const CFalscherParameter&) {
+        return std::nullopt;
+    }
 }
 
 using Stand = std::tuple<std::map<std::string, Datumswert>, std::map<std::string, std::string>,
-                         Datumswert, Datumswert>;
+                         Datumswert, Datumswert, std::string>;
 
 Stand Festhalten(const CNotizBuch& b) {
     return {{b.m_mapDatum.begin(), b.m_mapDatum.end()},
             {b.m_mapNotiz.begin(), b.m_mapNotiz.end()},
             b.m_timeAktuell,
-            b.m_timeHeute};
+            b.m_timeHeute,
+            b.m_pEditor->TextLesen()};
+}
+
+// The notes the store holds, under the days their keys name.
+orakel::Notizen Notizen(const CNotizBuch& b) {
+    orakel::Notizen notizen;
+    for (const auto& [schluessel, text] : b.m_mapNotiz) {
+        orakel::Datum d{};
+        std::sscanf(schluessel.c_str(), "%2d.%2d.%4d", &d.tag, &d.monat, &d.jahr);
+        notizen[d] = text;
+    }
+    return notizen;
 }
 
 }  // namespace
 
 Lauf::Lauf() {
-    g_schritt = 0;
     m_buch.m_pEditor = &m_editor;
     g_strDialogText.clear();
-    HeuteSetzen(kHeute);
-    m_buch.m_timeAktuell = *Umrechnen(kStart);
-    m_aktuell = AlsDatum(kStart);
+    m_buch.m_timeHeute = datum::AusFeldern({2026, 12, 6, 14, 30, 0});
+    m_buch.m_timeAktuell = datum::AusFeldern({2026, 12, 6});
 }
 
 void Lauf::Ausfuehren(const Befehl& b) {
-    ++g_schritt;
+    ++m_schritt;
+    const Stand vorher = Festhalten(m_buch);
+    const auto wert = Umrechnen(b.felder);
+    const bool gibtEs =
+        orakel::Gueltig(AlsDatum(b.felder)) && orakel::TagesAnfang(AlsDatum(b.felder)).has_value();
+    if ((b.art == Art::Tag || b.art == Art::Loeschen) && wert.has_value() != gibtEs)
+        Fehler(m_schritt, orakel::Schluessel(AlsDatum(b.felder)), wert ? " accepted" : " refused");
+    std::string bericht, soll;
     switch (b.art) {
         case Art::Tag:
-            Waehlen(b.felder);
+            try {
+                m_buch.DatumWechseln(b.felder);
+            } catch (const CFalscherParameter&) {
+                if (Festhalten(m_buch) != vorher)
+                    Fehler(m_schritt, "a refused day changed the store");
+                break;
+            }
+            if (m_buch.m_timeAktuell != orakel::TagesAnfang(AlsDatum(b.felder)))
+                Fehler(m_schritt, "m_timeAktuell is ", m_buch.m_timeAktuell);
+            if (const auto notiz = m_buch.m_mapNotiz.find(datum::Schluessel(*wert));
+                m_editor.TextLesen() != (notiz != m_buch.m_mapNotiz.end() ? notiz->second : ""))
+                Fehler(m_schritt, "the editor does not show the day's note");
             break;
         case Art::Editor:
             m_editor.TextSetzen(b.text);
-            m_editorText = b.text;
             break;
         case Art::Finden:
             g_strDialogText = b.text;
-            Bericht("search report", &CNotizBuch::NotizenFinden,
-                    orakel::Suchbericht(m_notizen, b.text));
+            bericht = m_buch.NotizenFinden();
+            soll = orakel::Suchbericht(Notizen(m_buch), b.text);
             if (g_strDialogText != orakel::Klein(b.text))
-                Fehler("the term after the search: ",
-                       orakel::Unterschied(g_strDialogText, orakel::Klein(b.text)));
+                Fehler(m_schritt, "the term is not lowered");
             break;
         case Art::Termine:
-            Bericht("appointment report", &CNotizBuch::TermineListe,
-                    orakel::Terminbericht(m_notizen, *orakel::LokalesDatum(m_heute)));
+            bericht = m_buch.TermineListe();
+            soll =
+                orakel::Terminbericht(Notizen(m_buch), *orakel::LokalesDatum(m_buch.m_timeHeute));
             break;
         case Art::Loeschen:
-            if (const auto wert = Umrechnen(b.felder)) {
-                m_buch.NotizLoeschen(*wert);
-                m_notizen.erase(AlsDatum(b.felder));
-            }
-            break;
-        case Art::NotizLeer:
-            m_buch.NotizLoeschen(m_buch.m_timeAktuell);
-            m_editor.TextSetzen("");
-            m_notizen.erase(m_aktuell);
-            m_editorText.clear();
+            if (wert) m_buch.NotizLoeschen(*wert);
             break;
         case Art::Heute:
-            HeuteSetzen(b.felder);
-            break;
-        case Art::Start:
-            if (const auto wert = Umrechnen(b.felder)) {
-                m_buch.m_timeAktuell = *wert;
-                m_editor.TextSetzen("");
-                m_aktuell = AlsDatum(b.felder);
-                m_editorText.clear();
-            }
+            if (wert && orakel::LokalesDatum(*wert) != AlsDatum(b.felder))
+                Fehler(m_schritt, "\"now\" ", *wert, " lies on another day");
+            if (wert) m_buch.m_timeHeute = *wert;
             break;
         case Art::LoeschenWert:
             m_buch.NotizLoeschen(b.wert);
-            if (const auto tag = orakel::LokalesDatum(b.wert)) m_notizen.erase(*tag);
             break;
     }
-    Pruefen();
-}
+    if (bericht != soll)
+        Fehler(m_schritt, b.art == Art::Finden ? "search report: " : "appointment report: ",
+               orakel::Unterschied(bericht, soll));
+    if ((b.art == Art::Finden || b.art == Art::Termine) && Festhalten(m_buch) != vorher)
+        Fehler(m_schritt, "a report changed the store");
 
-void Lauf::Bericht(const char* was, std::string (CNotizBuch::*bericht)(), const std::string& soll) {
-    const Stand vorher = Festhalten(m_buch);
-    const std::string ist = (m_buch.*bericht)();
-    if (Festhalten(m_buch) != vorher) Fehler("the ", was, " changed the store");
-    if (ist != soll) Fehler(was, ": ", orakel::Unterschied(ist, soll));
-}
-
-std::optional<Datumswert> Lauf::Umrechnen(const TagesFelder& f) {
-    const auto erwartet = Erwartet(f);
-    try {
-        const Datumswert wert = datum::AusFeldern(f);
-        if (!erwartet) Fehler("no error for ", orakel::Schluessel(AlsDatum(f)));
-        if (wert != *erwartet)
-            Fehler(orakel::Schluessel(AlsDatum(f)), " gives ", wert, ", not ", *erwartet);
-        return wert;
-    } catch (const CFalscherParameter&) {
-        if (erwartet) Fehler("error for ", orakel::Schluessel(AlsDatum(f)), ", a day the zone has");
-        return std::nullopt;
-    }
-}
-
-void Lauf::Waehlen(const TagesFelder& f) {
-    const bool gibtEs = Erwartet(f).has_value();
-    try {
-        m_buch.DatumWechseln(f);
-    } catch (const CFalscherParameter&) {
-        if (gibtEs) Fehler("picking ", orakel::Schluessel(AlsDatum(f)), " raised");
-        return;  // Pruefen finds anything that changed
-    }
-    if (!gibtEs) Fehler("picking ", orakel::Schluessel(AlsDatum(f)), " did not raise");
-    if (m_editorText.empty())
-        m_notizen.erase(m_aktuell);
-    else
-        m_notizen[m_aktuell] = m_editorText;
-    m_aktuell = AlsDatum(f);
-    const auto neu = m_notizen.find(m_aktuell);
-    m_editorText = neu != m_notizen.end() ? neu->second : std::string();
-}
-
-void Lauf::HeuteSetzen(const TagesFelder& f) {
-    try {
-        const Datumswert wert = datum::AusFeldern(f);
-        if (orakel::LokalesDatum(wert) != AlsDatum(f))
-            Fehler("\"now\" ", orakel::Schluessel(AlsDatum(f)), " gives ", wert, ", another day");
-        m_buch.m_timeHeute = m_heute = wert;
-    } catch (const CFalscherParameter&) {
-        // a time the day does not have; "now" stays
-    }
-}
-
-void Lauf::Pruefen() {
     const auto& notiz = m_buch.m_mapNotiz;
     const auto& datum = m_buch.m_mapDatum;
-    if (notiz.size() != m_notizen.size() || datum.size() != m_notizen.size())
-        Fehler("the maps hold ", notiz.size(), " and ", datum.size(), " keys, expected ",
-               m_notizen.size());
-    for (const auto& [tag, text] : m_notizen) {
-        const std::string schluessel = orakel::Schluessel(tag);
-        const auto n = notiz.find(schluessel);
+    if (notiz.size() != datum.size())
+        Fehler(m_schritt, "the maps hold ", notiz.size(), " and ", datum.size(), " keys");
+    for (const auto& [schluessel, text] : notiz) {
         const auto d = datum.find(schluessel);
-        if (n == notiz.end() || d == datum.end()) Fehler("the note of ", schluessel, " is missing");
-        if (n->second != text)
-            Fehler("the note of ", schluessel, ": ", orakel::Unterschied(n->second, text));
-        if (d->second != *orakel::TagesAnfang(tag))
-            Fehler("the date value of ", schluessel, " is ", d->second);
+        if (text.empty() || d == datum.end())
+            Fehler(m_schritt, "the note of ", schluessel, " is broken");
+        const auto tag = orakel::LokalesDatum(d->second);
+        if (!tag || orakel::Schluessel(*tag) != schluessel ||
+            orakel::TagesAnfang(*tag) != d->second)
+            Fehler(m_schritt, "the date value of ", schluessel, " is ", d->second);
     }
-    if (m_buch.m_timeAktuell != orakel::TagesAnfang(m_aktuell))
-        Fehler("m_timeAktuell is ", m_buch.m_timeAktuell, ", not ", orakel::Schluessel(m_aktuell));
-    if (m_buch.m_timeHeute != m_heute) Fehler("m_timeHeute is ", m_buch.m_timeHeute);
-    if (m_editor.TextLesen() != m_editorText)
-        Fehler("the editor on ", orakel::Schluessel(m_aktuell), ": ",
-               orakel::Unterschied(m_editor.TextLesen(), m_editorText));
 }
 
 }  // namespace fuzz

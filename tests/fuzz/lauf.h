@@ -1,20 +1,18 @@
 #pragma once
 // One fuzz run: a note store with an in-memory editor, driven step by step
-// beside the oracle's account of what it must hold. After every step both
-// maps hold exactly the oracle's notes under the first instant of their
-// day, the editor, m_timeAktuell and m_timeHeute are the oracle's, a day
-// pick has raised exactly for fields that name no day the zone has in
-// 1900..9999, and any report was the oracle's, byte for byte, and left the
-// store as it was.
+// and checked after each against the store's rules and the oracle: both
+// maps hold the same keys, each with a non-empty text and the first instant
+// of that key's day; a day is accepted exactly when the zone has it within
+// 1900..9999, and a day refused changes nothing; both reports are the
+// oracle's, made from the notes the store holds, byte for byte, and change
+// nothing.
 
 #include <cstdint>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "notizbuch.h"
-#include "orakel.h"
 #include "speichereditor.h"
 
 namespace fuzz {
@@ -29,12 +27,10 @@ enum class Art : std::uint8_t {
     Finden,        // TEXT
     Termine,       //
     Loeschen,      // DAY
-    NotizLeer,     // the note dialog came back empty
     Heute,         // DAY TIME: the appointment report's "now"
-    Start,         // DAY: start-up on that day
     LoeschenWert,  // INT64: NotizLoeschen of any value
 };
-inline constexpr int kArten = 9;
+inline constexpr int kArten = 7;
 
 struct Befehl {
     Befehl(Art a = Art::Termine, TagesFelder f = {}, std::string t = {}, std::int64_t w = 0)
@@ -56,26 +52,14 @@ public:
 
 class Lauf {
 public:
-    // The window at start-up: "now" 06.12.2026 14:30:00, that day current.
-    static constexpr TagesFelder kHeute{2026, 12, 6, 14, 30, 0}, kStart{2026, 12, 6};
-
-    Lauf();
+    Lauf();  // as the window starts: "now" 06.12.2026 14:30:00, that day current
     void Ausfuehren(const Befehl& befehl);  // raises Verstoss at the first rule broken
     CNotizBuch& Buch() { return m_buch; }   // for tests that break it on purpose
 
 private:
-    void Waehlen(const TagesFelder& felder);
-    void HeuteSetzen(const TagesFelder& felder);
-    std::optional<Datumswert> Umrechnen(const TagesFelder& felder);
-    void Bericht(const char* was, std::string (CNotizBuch::*bericht)(), const std::string& soll);
-    void Pruefen();
-
     CSpeicherEditor m_editor;
     CNotizBuch m_buch;
-    orakel::Notizen m_notizen;
-    orakel::Datum m_aktuell{0, 0, 0};
-    Datumswert m_heute = 0;
-    std::string m_editorText;
+    int m_schritt = 0;
 };
 
 }  // namespace fuzz

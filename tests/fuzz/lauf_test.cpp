@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "lauf.h"
+#include "orakel.h"
 
 namespace {
 
@@ -17,17 +18,11 @@ const char* Brechen(int fall, CNotizBuch& b) {
         case 0:
             return b.m_mapDatum.erase(sechster), "the maps hold 1 and 0 keys";
         case 1:
-            return b.m_mapDatum.insert_or_assign(sechster, wert + 3600), "the date value of";
+            return b.m_mapNotiz.insert_or_assign(sechster, ""), "the note of 06.12.2026";
         case 2:
-            return b.m_mapNotiz.insert_or_assign(sechster, "!"), "the note of 06.12.2026";
-        case 3:
-            return b.m_pEditor->TextSetzen("y"), "the editor on 07.12.2026";
-        case 4:
-            return b.m_timeHeute += 86400, "m_timeHeute";
-        case 5:
-            return b.m_timeAktuell += 86400, "m_timeAktuell";
-        case 6:  // the reports are checked before the store
-            return b.m_mapNotiz.insert_or_assign(sechster, "Zahn"), "search report";
+            return b.m_mapDatum.insert_or_assign(sechster, wert + 3600), "the date value of";
+        case 3:  // the reports are checked before the store
+            return b.m_mapDatum.insert_or_assign(sechster, wert - 86400), "search report";
         default:
             return b.m_mapDatum.insert_or_assign(sechster, wert + 101 * 86400),
                    "appointment report";
@@ -36,16 +31,15 @@ const char* Brechen(int fall, CNotizBuch& b) {
 
 TEST(Lauf, FaengtEinenKaputtenSpeicher) {
     orakel::Zone zone("Europe/Berlin");
-    for (int fall = 0; fall < 8; ++fall) {
+    for (int fall = 0; fall < 5; ++fall) {
         fuzz::Lauf lauf;
         lauf.Ausfuehren({Art::Editor, {}, "[TERMIN] Zahnarzt"});
         lauf.Ausfuehren({Art::Tag, {2026, 12, 7}});
         const std::string meldung = Brechen(fall, lauf.Buch());
-        const fuzz::Befehl pruefen = fall == 6   ? fuzz::Befehl{Art::Finden, {}, "ZAHN"}
-                                     : fall == 7 ? fuzz::Befehl{Art::Termine}
-                                                 : fuzz::Befehl{Art::Loeschen, {2026, 12, 25}};
         try {
-            lauf.Ausfuehren(pruefen);
+            lauf.Ausfuehren(fall == 3   ? fuzz::Befehl{Art::Finden, {}, "ZAHN"}
+                            : fall == 4 ? fuzz::Befehl{Art::Termine}
+                                        : fuzz::Befehl{Art::Editor});
             ADD_FAILURE() << "not caught: " << meldung;
         } catch (const fuzz::Verstoss& verstoss) {
             EXPECT_NE(std::string(verstoss.what()).find(meldung), std::string::npos)

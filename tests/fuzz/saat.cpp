@@ -13,8 +13,8 @@ namespace {
 
 // The scenario command of each kind of step, in the order of fuzz::Art;
 // the lines that only print have none.
-const char* const kWoerter[fuzz::kArten] = {"tag",   "editor", "finden", "termine", "loeschen",
-                                            nullptr, "heute",  "start",  nullptr};
+const char* const kWoerter[fuzz::kArten] = {"tag",      "editor", "finden", "termine",
+                                            "loeschen", "heute",  nullptr};
 
 std::string Schritte(const std::filesystem::path& pfad) {
     std::ifstream datei(pfad, std::ios::binary);
