@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 
 #include "kalender_app.h"
 #include "monatskalender.h"
@@ -124,7 +126,7 @@ void Fensterfolge::Pruefen() {
         return;
     // Keys reach a dialog only once the window system has activated it.
     if (!bMenue && QApplication::activeWindow() != pFenster &&
-        ++m_nWarten * m_takt.interval() < kWartenMs)
+        ++m_nWarten * std::max(1, m_takt.interval()) < kWartenMs)
         return;
     m_nWarten = 0;
     m_pLetztes = pFenster;
@@ -142,10 +144,8 @@ void Fensterfolge::Pruefen() {
 }
 
 Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
-    auto feld = [](int wert) {
-        return static_cast<std::uint16_t>(wert);
-    };
-    return datum::AusFeldern({feld(jahr), feld(monat), feld(tag), feld(stunde), feld(minute), 0});
+    using U = std::uint16_t;
+    return datum::AusFeldern({U(jahr), U(monat), U(tag), U(stunde), U(minute), 0});
 }
 
 Hauptfenster::Hauptfenster(Datumswert jetzt)
@@ -183,6 +183,28 @@ void Hauptfenster::NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& 
         Tippen(text);
     }
     Waehlen(danach);
+}
+
+void Hauptfenster::Mit(std::initializer_list<Fensterfolge::Antwort> antworten,
+                       const std::function<void()>& aktion) {
+    Fensterfolge folge(&m_dlg);
+    for (const auto& antwort : antworten) folge.Dann(antwort);
+    folge.Ausfuehren(aktion);
+}
+
+void Hauptfenster::Befehl(const char* id, std::initializer_list<Fensterfolge::Antwort> antworten) {
+    Mit(antworten, [&] { Klicken(&m_dlg, id); });
+}
+
+Fensterfolge::Antwort Meldung::Antwort(int knopf) {
+    return [this, knopf](QWidget* pFenster) {
+        auto* pBox = qobject_cast<QMessageBox*>(pFenster);
+        if (pBox == nullptr) return Fehlschlagen(QStringLiteral("expected a message box"));
+        titel = pBox->windowTitle();
+        text = pBox->text();
+        for (QAbstractButton* pKnopf : pBox->buttons()) knoepfe += pKnopf->text() + '|';
+        QTest::mouseClick(pBox->button(QMessageBox::StandardButton(knopf)), Qt::LeftButton);
+    };
 }
 
 Hauptfenster::Bericht Hauptfenster::Suchen(const QString& begriff) {

@@ -91,6 +91,11 @@ public:
     void Waehlen(const QDate& tag);
     // Picks each day and types its note, then `danach`, which files the last.
     void NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen, const QDate& danach);
+    // Runs `aktion`, or clicks the button `id`, with the windows it opens
+    // answered in order.
+    void Mit(std::initializer_list<Fensterfolge::Antwort> antworten,
+             const std::function<void()>& aktion);
+    void Befehl(const char* id, std::initializer_list<Fensterfolge::Antwort> antworten);
 
     // "&Finden" with the term, or "&Termine": the report's caption as shown
     // and its bytes; "?" when none opened.
@@ -115,6 +120,12 @@ protected:
 
     std::unique_ptr<orakel::Zone> m_zone;
     std::unique_ptr<Hauptfenster> m_f;
+};
+
+// Answers a message box with `knopf` and keeps what it showed.
+struct Meldung {
+    QString titel, text, knoepfe;  // the buttons' texts, each followed by "|"
+    Fensterfolge::Antwort Antwort(int knopf);
 };
 
 inline orakel::Datum AlsDatum(const QDate& tag) {

@@ -31,22 +31,6 @@ CNotizEdit* TextVon(QWidget* pDialog) {
     return Steuerelement<CNotizEdit>(pDialog, "IDC_NOTIZ");
 }
 
-// What a message box showed; answers with `knopf`.
-struct Box {
-    QString titel, text, knoepfe;
-
-    Fensterfolge::Antwort Antwort(QMessageBox::StandardButton knopf) {
-        return [this, knopf](QWidget* pFenster) {
-            auto* pBox = qobject_cast<QMessageBox*>(pFenster);
-            QVERIFY(pBox != nullptr);
-            titel = pBox->windowTitle();
-            text = pBox->text();
-            for (QAbstractButton* pKnopf : pBox->buttons()) knoepfe += pKnopf->text() + '|';
-            QTest::mouseClick(pBox->button(knopf), Qt::LeftButton);
-        };
-    }
-};
-
 }  // namespace
 
 class TestHauptfenster : public Fenstertest {
@@ -54,16 +38,6 @@ class TestHauptfenster : public Fenstertest {
 
     QString Text() { return m_f->Editor()->toPlainText(); }
     std::string Alle() { return m_f->Suchen(QString()).text; }
-    // Runs `aktion` with the windows it opens answered in order.
-    void Mit(std::initializer_list<Fensterfolge::Antwort> antworten,
-             const std::function<void()>& aktion) {
-        Fensterfolge folge(&m_f->m_dlg);
-        for (const auto& antwort : antworten) folge.Dann(antwort);
-        folge.Ausfuehren(aktion);
-    }
-    void Befehl(const char* id, std::initializer_list<Fensterfolge::Antwort> antworten) {
-        Mit(antworten, [&] { Klicken(&m_f->m_dlg, id); });
-    }
     void FensterMenue() {
         Rechtsklick(&m_f->m_dlg,
                     Steuerelement<QLabel>(&m_f->m_dlg, "IDC_TAG")->geometry().center());
@@ -127,7 +101,7 @@ private slots:
 
     // Enter in the editor is a new line; elsewhere it is "OK", which asks nothing.
     void okEndetOhneFrage() {
-        Mit({}, [&] {
+        m_f->Mit({}, [&] {
             m_f->Tippen(QStringLiteral("erste\nzweite"));
             QCOMPARE(Text(), QStringLiteral("erste\nzweite"));
             m_f->Kalender()->setFocus();
@@ -147,7 +121,7 @@ private slots:
         QFETCH(QString, weg);
         QFETCH(bool, ja);
         m_f->Tippen(QStringLiteral("Zahnarzt\n10 Uhr"));
-        Box frage;
+        Meldung frage;
         Fensterfolge folge(&m_f->m_dlg);
         if (weg == "window menu")
             folge.Dann(
@@ -181,8 +155,8 @@ private slots:
         m_f->NotizenAnlegen({{QDate(2011, 12, 31), QStringLiteral("Silvester")}},
                             QDate(2011, 12, 29));
         m_f->Tippen(QStringLiteral("Jahreswechsel"));
-        Box fehler;
-        Mit({fehler.Antwort(QMessageBox::Ok)}, [&] { m_f->Waehlen(QDate(2011, 12, 30)); });
+        Meldung fehler;
+        m_f->Mit({fehler.Antwort(QMessageBox::Ok)}, [&] { m_f->Waehlen(QDate(2011, 12, 30)); });
         QCOMPARE(fehler.text, QStringLiteral("Falscher Parameter."));
         QCOMPARE(m_f->Kalender()->Auswahl(), QDate(2011, 12, 29));
         QCOMPARE(m_f->Tag(), Beschriftung(QDate(2011, 12, 29)));
@@ -197,16 +171,16 @@ private slots:
 
     void fensterMenueOeffnetInfo() {
         QString titel, produkt;
-        Mit({[](QWidget* pMenue) {
-                 MenuePunktKlicken(pMenue, QStringLiteral("&Info über Dorvane..."));
-             },
-             [&](QWidget* pInfo) {
-                 titel = pInfo->windowTitle();
-                 produkt = Steuerelement<QLabel>(pInfo, "IDC_STATIC")->text();
-                 QVERIFY(!Steuerelement<QLabel>(pInfo, "IDR_MAINFRAME")->pixmap().isNull());
-                 QTest::keyClick(pInfo, Qt::Key_Return);
-             }},
-            [&] { FensterMenue(); });
+        m_f->Mit({[](QWidget* pMenue) {
+                      MenuePunktKlicken(pMenue, QStringLiteral("&Info über Dorvane..."));
+                  },
+                  [&](QWidget* pInfo) {
+                      titel = pInfo->windowTitle();
+                      produkt = Steuerelement<QLabel>(pInfo, "IDC_STATIC")->text();
+                      QVERIFY(!Steuerelement<QLabel>(pInfo, "IDR_MAINFRAME")->pixmap().isNull());
+                      QTest::keyClick(pInfo, Qt::Key_Return);
+                  }},
+                 [&] { FensterMenue(); });
         QCOMPARE(titel, QStringLiteral("Info über Dorvane"));
         QCOMPARE(produkt, QStringLiteral("Dorvane Version 1.0"));
         QVERIFY(m_f->m_dlg.isVisible());
@@ -245,13 +219,13 @@ private slots:
         m_f->Tippen(QStringLiteral("Zahnarzt\n10 Uhr"));
         QString titel;
         std::string text;
-        Befehl("ID_NOTIZ", {[&](QWidget* pNotiz) {
-                   titel = pNotiz->windowTitle();
-                   text = TextVon(pNotiz)->KernText();
-                   QTest::keyClick(TextVon(pNotiz), Qt::Key_End, Qt::ControlModifier);
-                   Tippen(TextVon(pNotiz), QStringLiteral("\nPraxis Müller"));
-                   Klicken(pNotiz, "IDOK");
-               }});
+        m_f->Befehl("ID_NOTIZ", {[&](QWidget* pNotiz) {
+                        titel = pNotiz->windowTitle();
+                        text = TextVon(pNotiz)->KernText();
+                        QTest::keyClick(TextVon(pNotiz), Qt::Key_End, Qt::ControlModifier);
+                        Tippen(TextVon(pNotiz), QStringLiteral("\nPraxis Müller"));
+                        Klicken(pNotiz, "IDOK");
+                    }});
         QCOMPARE(titel,
                  QStringLiteral(
                      "Notiz für 06. Dezember 2026,   Sonntag,   Woche = 49,   Jahrestag = 340"));
@@ -272,13 +246,13 @@ private slots:
         m_f->NotizenAnlegen({{QDate(2026, 12, 6), "Zahnarzt"}}, QDate(2026, 12, 6));
         QTest::keyClick(m_f->Editor(), Qt::Key_End, Qt::ControlModifier);
         m_f->Tippen(QStringLiteral(" morgen"));
-        Befehl("ID_NOTIZ", {[weg](QWidget* pNotiz) {
-                   Klicken(pNotiz, "IDC_LEEREN");
-                   if (weg == "Escape")
-                       QTest::keyClick(TextVon(pNotiz), Qt::Key_Escape);
-                   else
-                       Klicken(pNotiz, weg == "OK" ? "IDOK" : "IDCANCEL");
-               }});
+        m_f->Befehl("ID_NOTIZ", {[weg](QWidget* pNotiz) {
+                        Klicken(pNotiz, "IDC_LEEREN");
+                        if (weg == "Escape")
+                            QTest::keyClick(TextVon(pNotiz), Qt::Key_Escape);
+                        else
+                            Klicken(pNotiz, weg == "OK" ? "IDOK" : "IDCANCEL");
+                    }});
         const bool ok = weg == "OK";
         QCOMPARE(Text(), ok ? QString() : QStringLiteral("Zahnarzt morgen"));
         QCOMPARE(Alle(), ok ? std::string() : Sechster("Zahnarzt"));
@@ -308,22 +282,23 @@ private slots:
         m_f->NotizenAnlegen({{QDate(2026, 12, 6), "Zahnarzt"}}, QDate(2026, 12, 7));
         QString tooltip, zweiterAnfang = QStringLiteral("?");
         std::string bericht;
-        Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
-                                 auto* pSuche = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE");
-                                 Tippen(pSuche, QStringLiteral("Zahnő"));
-                                 tooltip = QToolTip::isVisible() ? QToolTip::text() : QString();
-                                 QTest::keyClick(pSuche, Qt::Key_Return);
-                             },
-                             [&](QWidget* pBericht) {
-                                 bericht = TextVon(pBericht)->KernText();
-                                 Klicken(pBericht, "IDOK");  // leaves the report in the dialog text
-                             }});
+        m_f->Befehl("ID_FINDEN",
+                    {[&](QWidget* pFinden) {
+                         auto* pSuche = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE");
+                         Tippen(pSuche, QStringLiteral("Zahnő"));
+                         tooltip = QToolTip::isVisible() ? QToolTip::text() : QString();
+                         QTest::keyClick(pSuche, Qt::Key_Return);
+                     },
+                     [&](QWidget* pBericht) {
+                         bericht = TextVon(pBericht)->KernText();
+                         Klicken(pBericht, "IDOK");  // leaves the report in the dialog text
+                     }});
         QCOMPARE(tooltip, QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ő"));
         QCOMPARE(bericht, Sechster("Zahnarzt"));
-        Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
-                   zweiterAnfang = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE")->text();
-                   Klicken(pFinden, "IDCANCEL");
-               }});
+        m_f->Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
+                        zweiterAnfang = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE")->text();
+                        Klicken(pFinden, "IDCANCEL");
+                    }});
         QCOMPARE(zweiterAnfang, QString());
     }
 
@@ -341,19 +316,19 @@ private slots:
         bool offenUndLeerenGrau = false;
         std::string bericht;
         QApplication::clipboard()->clear();
-        Befehl("ID_TERMINE", {[&](QWidget* pBericht) {
-                   CNotizEdit* pText = TextVon(pBericht);
-                   Tippen(pText, QStringLiteral("x\n"));
-                   QTest::keyClick(pText, Qt::Key_Delete);
-                   Klicken(pBericht, "IDC_LEEREN");
-                   offenUndLeerenGrau =
-                       pBericht->isVisible() &&
-                       !Steuerelement<QPushButton>(pBericht, "IDC_LEEREN")->isEnabled();
-                   QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
-                   QTest::keyClick(pText, Qt::Key_C, Qt::ControlModifier);
-                   bericht = pText->KernText();
-                   Klicken(pBericht, "IDOK");
-               }});
+        m_f->Befehl("ID_TERMINE", {[&](QWidget* pBericht) {
+                        CNotizEdit* pText = TextVon(pBericht);
+                        Tippen(pText, QStringLiteral("x\n"));
+                        QTest::keyClick(pText, Qt::Key_Delete);
+                        Klicken(pBericht, "IDC_LEEREN");
+                        offenUndLeerenGrau =
+                            pBericht->isVisible() &&
+                            !Steuerelement<QPushButton>(pBericht, "IDC_LEEREN")->isEnabled();
+                        QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
+                        QTest::keyClick(pText, Qt::Key_C, Qt::ControlModifier);
+                        bericht = pText->KernText();
+                        Klicken(pBericht, "IDOK");
+                    }});
         QVERIFY(offenUndLeerenGrau);
         BYTEGLEICH(bericht, erwartet);
         QCOMPARE(QApplication::clipboard()->text(),
