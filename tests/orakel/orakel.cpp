@@ -45,30 +45,12 @@ std::optional<std::int64_t> Suchen(std::int64_t n) {
     return std::nullopt;
 }
 
-// Lower case by byte, typed from the code page chart; upper case is its inverse.
-struct Faelle {
-    unsigned char klein[256], gross[256];
-    Faelle() {
-        for (int b = 0; b < 256; ++b) {
-            int k = b;
-            if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))  // × no letter
-                k = b + 0x20;
-            else if (b == 0x8A || b == 0x8C || b == 0x8E)  // Š Œ Ž
-                k = b + 0x10;
-            else if (b == 0x9F)  // Ÿ
-                k = 0xFF;
-            klein[b] = static_cast<unsigned char>(k);
-        }
-        for (int b = 0; b < 256; ++b) gross[b] = static_cast<unsigned char>(b);
-        for (int b = 0; b < 256; ++b) gross[klein[b]] = static_cast<unsigned char>(b);
-    }
-};
-const Faelle kFaelle;
-
-std::string Abbilden(std::string_view s, const unsigned char (&tabelle)[256]) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(tabelle[static_cast<unsigned char>(c)]);
-    return r;
+// Lower case by byte, typed from the code page chart.
+unsigned char KleinBuchstabe(int b) {
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))  // × is no letter
+        return static_cast<unsigned char>(b + 0x20);
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<unsigned char>(b + 0x10);  // Š Œ Ž
+    return b == 0x9F ? 0xFF : static_cast<unsigned char>(b);                               // Ÿ
 }
 
 // The characters of bytes 0x80-0x9F; 0 where the code page has none.
@@ -193,13 +175,12 @@ const char* const kMonate[12] = {"Januar",    "Februar", "M\xE4rz",  "April",
                                  "September", "Oktober", "November", "Dezember"};
 
 unsigned char Klein(unsigned char c) {
-    return kFaelle.klein[c];
+    return KleinBuchstabe(c);
 }
 std::string Klein(std::string_view s) {
-    return Abbilden(s, kFaelle.klein);
-}
-std::string Gross(std::string_view s) {
-    return Abbilden(s, kFaelle.gross);
+    std::string r(s);
+    for (char& c : r) c = static_cast<char>(KleinBuchstabe(static_cast<unsigned char>(c)));
+    return r;
 }
 
 std::string Suchabschnitt(const Datum& tag, std::string_view notiz) {

@@ -53,10 +53,9 @@ std::int64_t ErsterAugenblick(const Datum& d);  // of a day that exists
 extern const char* const kWochentage[7];  // 0 = Sonntag
 extern const char* const kMonate[12];
 
-// The Windows-1252 case mapping, byte by byte.
+// The Windows-1252 lower case, byte by byte.
 unsigned char Klein(unsigned char c);
 std::string Klein(std::string_view s);
-std::string Gross(std::string_view s);
 
 // A section of the search report, and a line of the appointment report
 // `abstand` days after the report's day.
