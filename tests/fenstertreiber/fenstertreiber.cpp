@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
@@ -90,6 +91,18 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
     Fehlschlagen(QStringLiteral("no menu entry \"%1\"").arg(textAnfang));
 }
 
+namespace {
+const QString kWache = QStringLiteral("-");  // a tooltip no refusal shows
+}
+
+void TippWacheStellen(QWidget* pFeld) {
+    QToolTip::showText(pFeld->mapToGlobal(QPoint(0, 0)), kWache, pFeld);
+}
+
+QString TippSeitWache() {
+    return QToolTip::isVisible() && QToolTip::text() != kWache ? QToolTip::text() : QString();
+}
+
 QWidget* Hilfefenster() {
     for (QWidget* pFenster : QApplication::topLevelWidgets())
         if (pFenster->objectName() == QLatin1String("Hilfe") && pFenster->isVisible())
@@ -99,7 +112,7 @@ QWidget* Hilfefenster() {
 
 Fensterfolge::Fensterfolge(QWidget* pHauptfenster, int taktMs) : m_pHaupt(pHauptfenster) {
     connect(&m_takt, &QTimer::timeout, this, &Fensterfolge::Pruefen);
-    m_takt.setInterval(taktMs);
+    m_takt.start(taktMs);
 }
 
 Fensterfolge& Fensterfolge::Dann(Antwort antwort) {
@@ -108,9 +121,7 @@ Fensterfolge& Fensterfolge::Dann(Antwort antwort) {
 }
 
 void Fensterfolge::Ausfuehren(const std::function<void()>& aktion) {
-    m_takt.start();
     aktion();
-    m_takt.stop();
     if (!m_antworten.empty())
         Fehlschlagen(QStringLiteral("%1 window(s) expected did not open").arg(m_antworten.size()));
     m_antworten.clear();

@@ -48,6 +48,10 @@ void TagWaehlen(CMonatsKalender* pKalender, const QDate& tag);
 void Rechtsklick(QWidget* pFenster, const QPoint& pos);
 void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang);
 QWidget* Hilfefenster();  // the help window on show, or null
+// A refusal shows as a tooltip: TippWacheStellen puts up a sentinel tooltip
+// at `pFeld`; TippSeitWache is the tooltip shown since, "" when none.
+void TippWacheStellen(QWidget* pFeld);
+QString TippSeitWache();
 
 // Answers the modal windows and popup menus that open while an action runs,
 // each new one with the next answer, once it is active. A window with no
@@ -57,9 +61,10 @@ class Fensterfolge : public QObject {
 public:
     using Antwort = std::function<void(QWidget*)>;
 
-    explicit Fensterfolge(QWidget* pHauptfenster, int taktMs = 10);
+    explicit Fensterfolge(QWidget* pHauptfenster, int taktMs = 10);  // looks from now on
     Fensterfolge& Dann(Antwort antwort);
     void Ausfuehren(const std::function<void()>& aktion);
+    bool AlleBeantwortet() const { return m_antworten.empty(); }
 
 private:
     void Pruefen();

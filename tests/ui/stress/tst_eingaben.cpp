@@ -22,7 +22,6 @@ namespace {
 const QDate kHeute(2026, 12, 6);
 const std::string kBestand = "[TERMIN] Bescherung";  // filed on the 24th before every input
 const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
-const QString kWache = QStringLiteral("-");          // a tooltip no refusal shows
 
 QString U(const char16_t* text) {
     return QString::fromUtf16(text);
@@ -42,17 +41,8 @@ std::pair<QString, QByteArray> LangeZeile() {
     return zeile;
 }
 
-// Puts up the sentinel tooltip, so a refusal shows as a change of text.
-void TooltipVorbereiten(QWidget* pFeld) {
-    QToolTip::showText(pFeld->mapToGlobal(QPoint(0, 0)), kWache, pFeld);
-}
-
-bool AblehnungGezeigt() {
-    return QToolTip::isVisible() && QToolTip::text().startsWith(QStringLiteral("Diese"));
-}
-
 void Eingeben(QWidget* pFeld, const QString& text, bool tippen) {
-    TooltipVorbereiten(pFeld);
+    TippWacheStellen(pFeld);
     if (tippen) return Tippen(pFeld, text);
     QApplication::clipboard()->setText(text);
     pFeld->setFocus();
@@ -124,7 +114,7 @@ private slots:
         QString gemeldet;
         for (const QList<QVariant>& meldung : spy) gemeldet += meldung.at(0).toString();
         QCOMPARE(gemeldet, abgelehnt);
-        QCOMPARE(AblehnungGezeigt(), !abgelehnt.isEmpty());
+        QCOMPARE(!TippSeitWache().isEmpty(), !abgelehnt.isEmpty());
         const std::string notiz = kVorher + gehalten.toStdString();
         BYTEGLEICH(m_f->Editor()->KernText(), notiz);
         Taste(Qt::Key_Right);
@@ -169,7 +159,7 @@ private slots:
                 Tippen(pSuche, QStringLiteral("zahn"));
                 Eingeben(pSuche, eingabe, tippen);
                 box = pSuche->text();
-                gezeigt = AblehnungGezeigt();
+                gezeigt = !TippSeitWache().isEmpty();
                 Klicken(pFinden, "IDOK");
             })
             .Dann([&](QWidget* pBericht) {
