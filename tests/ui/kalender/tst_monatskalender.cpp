@@ -21,10 +21,10 @@ class TestMonatsKalender : public QObject {
     std::unique_ptr<QSignalSpy> m_gewaehlt;
 
     // Set up as the main window does: range, today, a fixed font.
-    void Zeigen(QSize groesse = {780, 525}) {
+    void Zeigen() {
         m_kalender = std::make_unique<CMonatsKalender>();
         m_kalender->setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-        m_kalender->resize(groesse);
+        m_kalender->resize(780, 525);
         m_kalender->BereichSetzen(QDate(1900, 1, 1), QDate(9999, 12, 31));
         m_kalender->HeuteSetzen(kHeute);
         m_kalender->AuswahlSetzen(kHeute);
@@ -47,6 +47,7 @@ class TestMonatsKalender : public QObject {
     }
 
 private slots:
+    void init() { Zeigen(); }
     void cleanup() {
         m_gewaehlt.reset();
         m_kalender.reset();
@@ -56,7 +57,6 @@ private slots:
     // files its editor then), a greyed day of a neighbouring month as well;
     // a week number is none.
     void klickWaehltDenTagJedesMal() {
-        Zeigen();
         KlickAuf(QDate(2027, 2, 17));
         GewaehltGenau(QDate(2027, 2, 17));
         KlickAuf(QDate(2027, 2, 17));
@@ -71,7 +71,6 @@ private slots:
 
     // Neither the program's picks nor the arrows are a user's pick: silent.
     void auswahlSetzenUndPfeileSindStill() {
-        Zeigen();
         m_kalender->AuswahlSetzen(QDate(2031, 7, 15));
         QCOMPARE(m_kalender->ErsterMonat(), QDate(2031, 2, 1));  // July in the last block
         m_kalender->AuswahlSetzen(QDate(1899, 12, 31));          // outside the range: refused
@@ -96,7 +95,6 @@ private slots:
     // Each key from Sunday, 6 December 2026; a key that leaves the months
     // on show brings the new day into view.
     void tastenWaehlen() {
-        Zeigen();
         for (auto [taste, tag] : {std::pair{Qt::Key_Left, QDate(2026, 12, 5)},
                                   {Qt::Key_Right, QDate(2026, 12, 7)},
                                   {Qt::Key_Up, QDate(2026, 11, 29)},
@@ -118,7 +116,6 @@ private slots:
 
     // Days outside the range are neither offered nor reached by arrow or key.
     void nichtsAusserhalbDesBereichs() {
-        Zeigen();
         m_kalender->AuswahlSetzen(QDate(1900, 1, 1));
         Klicken(m_kalender->PfeilZurueckRechteck().center());
         QCOMPARE(m_kalender->ErsterMonat(), QDate(1900, 1, 1));
