@@ -45,8 +45,8 @@ private slots:
     void init() { Oeffnen(Moment(2026, 12, 6, 14, 30)); }
     void cleanup() { Schliessen(); }
 
-    // The label shows three blanks at start-up and two after a pick, as it
-    // always has.
+    // The label shows three blanks at start-up and two after a pick:
+    // deliberate.
     void notizenFolgenIhrenTagen() {
         CMonatsKalender* pKalender = m_f->Kalender();
         QVERIFY(pKalender->AnzahlMonate() > 1);  // whole months, as many as fit
