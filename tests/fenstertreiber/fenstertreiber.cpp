@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 
 #include "kalender_app.h"
 #include "monatskalender.h"
@@ -101,6 +102,15 @@ void TippWacheStellen(QWidget* pFeld) {
 
 QString TippSeitWache() {
     return QToolTip::isVisible() && QToolTip::text() != kWache ? QToolTip::text() : QString();
+}
+
+int FenstertestAusfuehren(QObject& test, int argc, char** argv) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "window tests run on X11 (xcb) only, not on \"%s\"\n",
+                     qPrintable(QGuiApplication::platformName()));
+        return 1;
+    }
+    return QTest::qExec(&test, argc, argv);
 }
 
 QWidget* Hilfefenster() {

@@ -31,6 +31,11 @@ namespace fenster {
 void BeiFehlschlag(std::function<void(const QString&)> handler);
 void Fehlschlagen(const QString& grund);
 
+// Runs a window test on the X11 platform users run. On any other platform
+// it fails at once: a missing display must never fall back to a
+// simulation that hides what X11 does.
+int FenstertestAusfuehren(QObject& test, int argc, char** argv);
+
 // The child with that resource ID as object name; fails when there is none.
 template <typename T>
 T* Steuerelement(QWidget* pFenster, const char* id) {

@@ -14,9 +14,9 @@ namespace fuzz {
 namespace {
 
 template <class... Teile>
-[[noreturn]] void Fehler(int schritt, const Teile&... teile) {
+[[noreturn]] void Fehler(int zeile, const Teile&... teile) {
     std::ostringstream was;
-    was << "step " << schritt << ": ";
+    was << "line " << zeile << ": ";
     (was << ... << teile);
     throw Verstoss(was.str());
 }
@@ -65,75 +65,64 @@ Lauf::Lauf() {
     m_buch.m_timeAktuell = datum::AusFeldern({2026, 12, 6});
 }
 
-void Lauf::Ausfuehren(const Befehl& b) {
-    ++m_schritt;
+void Lauf::Ausfuehren(std::string_view text) {
+    ++m_zeile;
+    const szenario::Zeile b = szenario::ZeileLesen(text);
     const Stand vorher = Festhalten(m_buch);
     const auto wert = Umrechnen(b.felder);
     const bool gibtEs =
         orakel::Gueltig(AlsDatum(b.felder)) && orakel::TagesAnfang(AlsDatum(b.felder)).has_value();
-    if ((b.art == Art::Tag || b.art == Art::Loeschen) && wert.has_value() != gibtEs)
-        Fehler(m_schritt, orakel::Schluessel(AlsDatum(b.felder)), wert ? " accepted" : " refused");
-    std::string bericht, soll;
-    switch (b.art) {
-        case Art::Tag:
-            try {
-                m_buch.DatumWechseln(b.felder);
-            } catch (const CFalscherParameter&) {
-                if (Festhalten(m_buch) != vorher)
-                    Fehler(m_schritt, "a refused day changed the store");
-                break;
-            }
-            if (m_buch.m_timeAktuell != orakel::TagesAnfang(AlsDatum(b.felder)))
-                Fehler(m_schritt, "m_timeAktuell is ", m_buch.m_timeAktuell);
-            if (const auto notiz = m_buch.m_mapNotiz.find(datum::Schluessel(*wert));
-                m_editor.TextLesen() != (notiz != m_buch.m_mapNotiz.end() ? notiz->second : ""))
-                Fehler(m_schritt, "the editor does not show the day's note");
-            break;
-        case Art::Editor:
-            m_editor.TextSetzen(b.text);
-            break;
-        case Art::Finden:
-            g_strDialogText = b.text;
-            bericht = m_buch.NotizenFinden();
-            soll = orakel::Suchbericht(Notizen(m_buch), b.text);
-            if (g_strDialogText != orakel::Klein(b.text))
-                Fehler(m_schritt, "the term is not lowered");
-            break;
-        case Art::Termine:
-            bericht = m_buch.TermineListe();
-            soll =
-                orakel::Terminbericht(Notizen(m_buch), *orakel::LokalesDatum(m_buch.m_timeHeute));
-            break;
-        case Art::Loeschen:
-            if (wert) m_buch.NotizLoeschen(*wert);
-            break;
-        case Art::Heute:
-            if (wert && orakel::LokalesDatum(*wert) != AlsDatum(b.felder))
-                Fehler(m_schritt, "\"now\" ", *wert, " lies on another day");
-            if (wert) m_buch.m_timeHeute = *wert;
-            break;
-        case Art::LoeschenWert:
-            m_buch.NotizLoeschen(b.wert);
-            break;
+    if ((b.wort == "tag" || b.wort == "loeschen") && wert.has_value() != gibtEs)
+        Fehler(m_zeile, orakel::Schluessel(AlsDatum(b.felder)), wert ? " accepted" : " refused");
+    const bool bericht = b.wort == "finden" || b.wort == "termine";
+    std::string ist, soll;
+    if (b.wort == "tag") {
+        try {
+            m_buch.DatumWechseln(b.felder);
+        } catch (const CFalscherParameter&) {
+            if (wert || Festhalten(m_buch) != vorher) Fehler(m_zeile, "the pick raised or changed");
+            return;
+        }
+        if (m_buch.m_timeAktuell != orakel::TagesAnfang(AlsDatum(b.felder)))
+            Fehler(m_zeile, "m_timeAktuell is ", m_buch.m_timeAktuell);
+        if (const auto notiz = m_buch.m_mapNotiz.find(datum::Schluessel(*wert));
+            m_editor.TextLesen() != (notiz != m_buch.m_mapNotiz.end() ? notiz->second : ""))
+            Fehler(m_zeile, "the editor does not show the day's note");
+    } else if (b.wort == "editor") {
+        m_editor.TextSetzen(b.text);
+    } else if (b.wort == "finden") {
+        g_strDialogText = b.text;
+        ist = m_buch.NotizenFinden();
+        soll = orakel::Suchbericht(Notizen(m_buch), b.text);
+        if (g_strDialogText != orakel::Klein(b.text)) Fehler(m_zeile, "the term is not lowered");
+    } else if (b.wort == "termine") {
+        ist = m_buch.TermineListe();
+        soll = orakel::Terminbericht(Notizen(m_buch), *orakel::LokalesDatum(m_buch.m_timeHeute));
+    } else if (b.wort == "loeschen" && wert) {
+        m_buch.NotizLoeschen(*wert);
+    } else if (b.wort == "heute" && wert) {
+        if (orakel::LokalesDatum(*wert) != AlsDatum(b.felder))
+            Fehler(m_zeile, "\"now\" ", *wert, " lies on another day");
+        m_buch.m_timeHeute = *wert;
+    } else if (b.wort == "start" && wert) {
+        m_buch.m_timeAktuell = *wert;
+        m_editor.TextSetzen("");
     }
-    if (bericht != soll)
-        Fehler(m_schritt, b.art == Art::Finden ? "search report: " : "appointment report: ",
-               orakel::Unterschied(bericht, soll));
-    if ((b.art == Art::Finden || b.art == Art::Termine) && Festhalten(m_buch) != vorher)
-        Fehler(m_schritt, "a report changed the store");
+    if (ist != soll) Fehler(m_zeile, b.wort, " report: ", orakel::Unterschied(ist, soll));
+    if (bericht && Festhalten(m_buch) != vorher) Fehler(m_zeile, "a report changed the store");
 
     const auto& notiz = m_buch.m_mapNotiz;
     const auto& datum = m_buch.m_mapDatum;
     if (notiz.size() != datum.size())
-        Fehler(m_schritt, "the maps hold ", notiz.size(), " and ", datum.size(), " keys");
+        Fehler(m_zeile, "the maps hold ", notiz.size(), " and ", datum.size(), " keys");
     for (const auto& [schluessel, text] : notiz) {
         const auto d = datum.find(schluessel);
         if (text.empty() || d == datum.end())
-            Fehler(m_schritt, "the note of ", schluessel, " is broken");
+            Fehler(m_zeile, "the note of ", schluessel, " is broken");
         const auto tag = orakel::LokalesDatum(d->second);
         if (!tag || orakel::Schluessel(*tag) != schluessel ||
             orakel::TagesAnfang(*tag) != d->second)
-            Fehler(m_schritt, "the date value of ", schluessel, " is ", d->second);
+            Fehler(m_zeile, "the date value of ", schluessel, " is ", d->second);
     }
 }
 
