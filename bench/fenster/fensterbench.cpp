@@ -22,13 +22,15 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "datum.h"
-#include "dia_kalender.h"
+#include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "korpus.h"
 #include "monatskalender.h"
@@ -76,19 +78,19 @@ protected:
         auto* pFenster = static_cast<QWidget*>(pObjekt);
         if (pFenster->objectName() == QLatin1String("IDD_FINDEN")) {
             QTimer::singleShot(0, pFenster, [this, pFenster] {
-                pFenster->findChild<QLineEdit*>(QStringLiteral("IDC_SUCHE"))->setText(m_begriff);
+                fenster::Steuerelement<QLineEdit>(pFenster, "IDC_SUCHE")->setText(m_begriff);
                 m_start = Uhr::now();
-                pFenster->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
+                fenster::Steuerelement<QPushButton>(pFenster, "IDOK")->click();
             });
         } else if (pFenster->objectName() == QLatin1String("IDD_NOTIZ")) {
-            auto* pText = pFenster->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ"));
+            auto* pText = fenster::Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ");
             m_laenge = std::size_t(pText->document()->characterCount());
             m_pMalflaeche = pText->viewport();
             // Closed once everything shown has been painted.
             QTimer::singleShot(0, pFenster, [this, pFenster] {
                 while (m_pMalflaeche != nullptr)
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-                pFenster->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
+                fenster::Steuerelement<QPushButton>(pFenster, "IDOK")->click();
             });
         }
         return false;
@@ -98,13 +100,11 @@ private:
     QObject* m_pMalflaeche = nullptr;  // the box whose first paint stops the clock
 };
 
-// The main window, its clock at 9:00 on the corpus's first day, one note
-// a day filed through the editor and the calendar's Right arrow.
+// The main window, made by the window tests' driver, its clock at 9:00 on
+// the corpus's first day, one note a day filed through the editor and the
+// calendar's Right arrow.
 struct Fenster {
-    std::vector<korpus::Notiz> notizen;
-    Datumswert jetzt;  // before dlg, which reads it when it opens
-    std::unique_ptr<CDia_Kalender> pDlg;
-    CDia_Kalender& dlg;
+    fenster::Hauptfenster h;
     int anzahl;
     int tag;  // index of the selected day
     int schritt = -1;
@@ -114,26 +114,18 @@ struct Fenster {
         return datum::AusFeldern(tag);
     }
 
-    explicit Fenster(std::vector<korpus::Notiz> alle)
-        : notizen(std::move(alle)),
-          jetzt(Neun(notizen.front().tag)),
-          pDlg(static_cast<CKalenderApp*>(qApp)->HauptfensterErstellen([this] { return jetzt; })),
-          dlg(*pDlg),
-          anzahl(int(notizen.size())),
-          tag(anzahl) {
-        dlg.show();
+    explicit Fenster(const std::vector<korpus::Notiz>& notizen)
+        : h(Neun(notizen.front().tag)), anzahl(int(notizen.size())), tag(anzahl) {
+        h.m_dlg.show();
         for (const auto& notiz : notizen) {
             Editor()->KernTextSetzen(notiz.text);
             Taste(Kalender(), Qt::Key_Right);
         }
-        notizen.clear();
         QCoreApplication::processEvents();
     }
-    CNotizEdit* Editor() { return dlg.findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")); }
-    CMonatsKalender* Kalender() {
-        return dlg.findChild<CMonatsKalender*>(QStringLiteral("IDC_KALENDER"));
-    }
-    QPushButton* Knopf(const char* id) { return dlg.findChild<QPushButton*>(QLatin1String(id)); }
+    CNotizEdit* Editor() { return h.Editor(); }
+    CMonatsKalender* Kalender() { return h.Kalender(); }
+    QPushButton* Knopf(const char* id) { return fenster::Steuerelement<QPushButton>(&h.m_dlg, id); }
 };
 
 std::map<int, std::unique_ptr<Fenster>>& Fenster_() {
@@ -267,6 +259,10 @@ void Registrieren() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     CKalenderApp app(argc, argv);
+    fenster::BeiFehlschlag([](const QString& grund) {
+        std::fprintf(stderr, "dorvane-fenster-bench: %s\n", qPrintable(grund));
+        std::_Exit(1);
+    });
     Registrieren();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -63,11 +63,11 @@ TEST(Terminbericht, ZaehltKalendertageUeberJedeUmstellung) {
 // header with zeros and empty names. Neither may bring a report down.
 TEST(Berichte, UnstimmigeMapsUndUnzerlegbareWerte) {
     CNotizBuch buch;
-    buch.m_timeHeute = orakel::ErsterAugenblick({2026, 12, 6}) + 52200;
+    buch.m_timeHeute = *orakel::TagesAnfang({2026, 12, 6}) + 52200;
     buch.m_mapNotiz.insert_or_assign("07.12.2026", "[TERMIN] Zahn ohne Datum");
     buch.m_mapNotiz.insert_or_assign("08.12.2026", "[TERMIN] Zahn unter fremdem Datum");
-    buch.m_mapDatum.insert_or_assign("08.12.2026", orakel::ErsterAugenblick({2026, 12, 9}));
-    buch.m_mapDatum.insert_or_assign("09.12.2026", orakel::ErsterAugenblick({2026, 12, 9}));
+    buch.m_mapDatum.insert_or_assign("08.12.2026", *orakel::TagesAnfang({2026, 12, 9}));
+    buch.m_mapDatum.insert_or_assign("09.12.2026", *orakel::TagesAnfang({2026, 12, 9}));
     buch.m_mapNotiz.insert_or_assign("", "[TERMIN] Zahn jenseits aller Jahre");
     buch.m_mapDatum.insert_or_assign("", std::numeric_limits<Datumswert>::max());
     g_strDialogText = "ZAHN";

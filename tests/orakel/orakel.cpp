@@ -162,12 +162,6 @@ std::optional<std::int64_t> TagesAnfang(const Datum& d) {
     return eintrag.anfang;
 }
 
-std::int64_t ErsterAugenblick(const Datum& d) {
-    const auto a = TagesAnfang(d);
-    if (!a) throw std::logic_error(Schluessel(d) + " does not exist in this zone");
-    return *a;
-}
-
 const char* const kWochentage[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                     "Donnerstag", "Freitag", "Samstag"};
 const char* const kMonate[12] = {"Januar",    "Februar", "M\xE4rz",  "April",

@@ -47,7 +47,6 @@ std::int64_t Umstellung(std::int64_t a, std::int64_t b);
 // The first instant whose local date is the day; nothing when the zone
 // left the day out. Remembered per zone.
 std::optional<std::int64_t> TagesAnfang(const Datum& d);
-std::int64_t ErsterAugenblick(const Datum& d);  // of a day that exists
 
 // The German names as Windows-1252 bytes.
 extern const char* const kWochentage[7];  // 0 = Sonntag

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <memory>
 
-#include "testhilfen.h"
+#include "fenstertreiber.h"
 
 namespace {
 const QDate kHeute(2026, 12, 6);  // a Sunday
@@ -131,6 +131,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestMonatsKalender test;
-    return FenstertestAusfuehren(test, argc, argv);
+    return fenster::FenstertestAusfuehren(test, argc, argv);
 }
 #include "tst_monatskalender.moc"

@@ -17,13 +17,13 @@
 #include <QTest>
 #include <memory>
 
-#include "erwartung.h"
+#include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
-#include "testhilfen.h"
 
 using namespace Qt::StringLiterals;
+using namespace fenster;
 
 namespace {
 
@@ -186,7 +186,7 @@ class TestEinfuegen : public Fenstertest {
                 break;
             case Kontextmenue: {
                 QWidget* pFenster = pFeld->window();
-                ModalFolge menue(pFenster);
+                Fensterfolge menue(pFenster);
                 menue.Dann(EinfuegenWaehlen);
                 QTest::mouseClick(pFenster->windowHandle(), Qt::RightButton, {},
                                   pFlaeche->mapTo(pFenster, ende));
@@ -214,7 +214,7 @@ class TestEinfuegen : public Fenstertest {
                 QString& tipp) {
         auto versuchen = [&](QWidget* pFeld) {
             if (feld == Suche)
-                ::Tippen(pFeld, QStringLiteral("vorher "));
+                Tippen(pFeld, QStringLiteral("vorher "));
             else
                 QTest::keyClick(pFeld, Qt::Key_End, Qt::ControlModifier);
             vorher = Inhalt(pFeld);
@@ -224,17 +224,14 @@ class TestEinfuegen : public Fenstertest {
             tipp = TippSeitWache();
         };
         if (feld == Editor) return versuchen(m_f->Editor());
-        ModalFolge folge(&m_f->m_dlg);
-        folge.Dann([&](QWidget* pDialog) {
-            versuchen(feld == Suche ? static_cast<QWidget*>(pDialog->findChild<QLineEdit*>(
-                                          QStringLiteral("IDC_SUCHE")))
-                                    : pDialog->findChild<CNotizEdit*>(QStringLiteral("IDC_NOTIZ")));
-            Klicken(pDialog, "IDCANCEL");
-        });
-        Klicken(&m_f->m_dlg, feld == Notiz   ? "ID_NOTIZ"
-                             : feld == Suche ? "ID_FINDEN"
-                                             : "ID_TERMINE");
-        QVERIFY(folge.AlleBeantwortet());
+        m_f->Befehl(feld == Notiz   ? "ID_NOTIZ"
+                    : feld == Suche ? "ID_FINDEN"
+                                    : "ID_TERMINE",
+                    {[&](QWidget* pDialog) {
+                        versuchen(Steuerelement<QWidget>(
+                            pDialog, feld == Suche ? "IDC_SUCHE" : "IDC_NOTIZ"));
+                        Klicken(pDialog, "IDCANCEL");
+                    }});
     }
 
 private slots:
