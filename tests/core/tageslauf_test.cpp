@@ -1,7 +1,6 @@
-// Every day of long spans, in the zone this run is in, against the first
-// instant of the day as the oracle finds it. Walked in order and shuffled
-// among foreign times of day: a conversion that remembers anything between
-// calls shows here.
+// Every day of long spans, in this run's zone, against the oracle's first
+// instant of the day; in order, then shuffled among foreign times of day,
+// where a conversion that remembers anything between calls shows.
 
 #include <gtest/gtest.h>
 

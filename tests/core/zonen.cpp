@@ -73,8 +73,8 @@ std::string ZoneFehlt() {
     return {};
 }
 
-// The walks compare the core with the oracle; here the oracle meets the
-// zone data on the zone's hardest day, so the walks prove what they claim.
+// The oracle meets the zone data on the zone's hardest day, so the walks
+// that compare the core with it prove what they claim.
 TEST(Zone, DasOrakelKenntDenSchwierigstenTag) {
     const Zone* zone = AktuelleZone();
     if (!zone) GTEST_SKIP() << "not started for one of the test zones";

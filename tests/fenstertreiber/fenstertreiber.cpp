@@ -26,13 +26,6 @@ std::function<void(const QString&)>& Handler() {
     return handler;
 }
 
-void Schliessen(QWidget* p) {
-    if (auto* pDialog = qobject_cast<QDialog*>(p))
-        pDialog->done(0);
-    else
-        p->close();
-}
-
 constexpr int kWartenMs = 5000;  // for a window to become active
 
 }  // namespace
@@ -161,7 +154,10 @@ void Fensterfolge::Pruefen() {
         Fehlschlagen(
             QStringLiteral("\"%1\" still open after its answer").arg(m_pLetztes->windowTitle()));
     }
-    if (m_pLetztes) Schliessen(m_pLetztes);
+    if (auto* pDialog = qobject_cast<QDialog*>(m_pLetztes.data()))
+        pDialog->done(0);
+    else if (m_pLetztes)
+        m_pLetztes->close();
 }
 
 Datumswert Moment(int jahr, int monat, int tag, int stunde, int minute) {
@@ -257,13 +253,6 @@ Hauptfenster::Bericht Hauptfenster::Berichten(const QString* begriff) {
 void Fenstertest::Oeffnen(Datumswert jetzt) {
     m_f = std::make_unique<Hauptfenster>(jetzt);
     m_f->Zeigen();
-}
-
-void Fenstertest::Oeffnen(const char* zone, const QDate& tag, int stunde) {
-    m_f.reset();
-    m_zone.reset();  // before the next, which remembers the zone it finds
-    m_zone = std::make_unique<orakel::Zone>(zone);
-    Oeffnen(Moment(tag.year(), tag.month(), tag.day(), stunde));
 }
 
 void Fenstertest::Schliessen() {

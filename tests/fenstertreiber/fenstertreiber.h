@@ -25,15 +25,13 @@ class CNotizEdit;
 
 namespace fenster {
 
-// What happens when something does not go as planned (default: the
-// running Qt test fails). When it returns, the driver carries on, closing
-// any window it could not answer so that no nested loop is left hanging.
+// What a failure does (default: the running Qt test fails); after it the
+// driver closes what it could not answer, so no nested loop hangs.
 void BeiFehlschlag(std::function<void(const QString&)> handler);
 void Fehlschlagen(const QString& grund);
 
-// Runs a window test on the X11 platform users run. On any other platform
-// it fails at once: a missing display must never fall back to a
-// simulation that hides what X11 does.
+// Runs a window test on X11, where users are, and fails on any other
+// platform rather than pass in a simulation.
 int FenstertestAusfuehren(QObject& test, int argc, char** argv);
 
 // The child with that resource ID as object name; fails when there is none.
@@ -59,9 +57,9 @@ void TippWacheStellen(QWidget* pFeld);
 QString TippSeitWache();
 
 // Answers the modal windows and popup menus that open while an action runs,
-// each new one with the next answer, once it is active. A window with no
-// answer left, or left open by its answer, fails and is closed; so do
-// answers left over when the action ends. `taktMs` is how often it looks.
+// each new one, once active, with the next answer. A window with no answer
+// left or left open by its answer fails and is closed; answers left over
+// fail too. `taktMs` is how often it looks.
 class Fensterfolge : public QObject {
 public:
     using Antwort = std::function<void(QWidget*)>;
@@ -83,8 +81,7 @@ private:
 // A local moment, as the clock reports it.
 Datumswert Moment(int jahr, int monat, int tag, int stunde = 0, int minute = 0);
 
-// The main window as the program makes and runs it (application-modal),
-// with a clock the caller sets.
+// The main window as the program makes and runs it, with the caller's clock.
 class Hauptfenster {
 public:
     explicit Hauptfenster(Datumswert jetzt);
@@ -101,8 +98,7 @@ public:
     void Waehlen(const QDate& tag);
     // Picks each day and types its note, then `danach`, which files the last.
     void NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen, const QDate& danach);
-    // Runs `aktion`, or clicks the button `id`, with the windows it opens
-    // answered in order.
+    // Runs `aktion`, or clicks `id`, answering the windows it opens in order.
     void Mit(std::initializer_list<Fensterfolge::Antwort> antworten,
              const std::function<void()>& aktion);
     void Befehl(const char* id, std::initializer_list<Fensterfolge::Antwort> antworten);
@@ -120,12 +116,11 @@ private:
     Bericht Berichten(const QString* begriff);
 };
 
-// What the window tests share: the window, opened in a zone of the test's
-// choice. Schliessen belongs in each test's cleanup.
+// What the window tests share: the window, and a zone a test may set.
+// Schliessen belongs in each test's cleanup.
 class Fenstertest : public QObject {
 protected:
     void Oeffnen(Datumswert jetzt);
-    void Oeffnen(const char* zone, const QDate& tag, int stunde);
     void Schliessen();
 
     std::unique_ptr<orakel::Zone> m_zone;

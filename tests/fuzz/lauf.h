@@ -1,12 +1,9 @@
 #pragma once
-// One fuzz run: a note store with an in-memory editor, driven by the lines
-// of a scenario (read by the scenario driver's own line reader) and
-// checked after each against the store's rules and the oracle: both maps
-// hold the same keys, each with a non-empty text and the first instant of
-// that key's day; a day is accepted exactly when the zone has it within
-// 1900..9999, and a day refused changes nothing; both reports are the
-// oracle's, made from the notes the store holds, byte for byte, and change
-// nothing.
+// One fuzz run: a note store driven by a scenario's lines and checked after
+// each: both maps hold the same keys, each with a text and the first instant
+// of its day; a day is taken exactly when the zone has it in 1900..9999 (and
+// one refused changes nothing); both reports are the oracle's, made from the
+// notes held, and change nothing.
 
 #include <stdexcept>
 #include <string_view>

@@ -16,25 +16,21 @@ const char* Brechen(int fall, CNotizBuch& b) {
         case 0:
             return b.m_mapDatum.erase(sechster), "the maps hold 1 and 0 keys";
         case 1:
-            return b.m_mapNotiz.insert_or_assign(sechster, ""), "the note of 06.12.2026";
-        case 2:
             return b.m_mapDatum.insert_or_assign(sechster, wert + 3600), "the date value of";
-        case 3:  // the reports are checked before the store
-            return b.m_mapDatum.insert_or_assign(sechster, wert - 86400), "finden report";
-        default:
+        default:  // the reports are checked before the store
             return b.m_mapDatum.insert_or_assign(sechster, wert + 101 * 86400), "termine report";
     }
 }
 
 TEST(Lauf, FaengtEinenKaputtenSpeicher) {
     orakel::Zone zone("Europe/Berlin");
-    for (int fall = 0; fall < 5; ++fall) {
+    for (int fall = 0; fall < 3; ++fall) {
         fuzz::Lauf lauf;
         lauf.Ausfuehren("editor [TERMIN] Zahnarzt");
         lauf.Ausfuehren("tag 2026-12-07");
         const std::string meldung = Brechen(fall, lauf.Buch());
         try {
-            lauf.Ausfuehren(fall == 3 ? "finden ZAHN" : fall == 4 ? "termine" : "editor");
+            lauf.Ausfuehren(fall == 2 ? "termine" : "editor");
             ADD_FAILURE() << "not caught: " << meldung;
         } catch (const fuzz::Verstoss& verstoss) {
             EXPECT_NE(std::string(verstoss.what()).find(meldung), std::string::npos)

@@ -61,15 +61,10 @@ constexpr char16_t kObereSteuerzone[32] = {
 
 std::string Maskiert(std::string_view s) {
     std::string r;
-    for (unsigned char c : s) {
-        char hex[8];
-        if (c == '\r' || c == '\n' || c == '\t' || c == '\\')
-            r += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : "\\\\";
-        else if (c >= 0x20 && c < 0x7F)
-            r += static_cast<char>(c);
-        else
-            r.append(hex, std::snprintf(hex, sizeof hex, "\\x%02x", c));
-    }
+    char zeichen[8];
+    for (unsigned char c : s)
+        r.append(zeichen, std::snprintf(zeichen, sizeof zeichen,
+                                        c >= 0x20 && c < 0x7F && c != '\\' ? "%c" : "\\x%02x", c));
     return r;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// What the tests expect of the diary, worked out without any code of the
-// program: calendar arithmetic, the zone's local time from the C library's
-// localtime_r alone, the German names and the Windows-1252 case table typed
-// from the charts, and both reports built from plain loops. A fault in the
-// program cannot hide behind the same fault here.
+// What the tests expect of the diary, worked out without the program's code:
+// calendar arithmetic, local time from localtime_r alone, names and case
+// table typed from the charts, reports from plain loops, so that a fault in
+// the program cannot hide behind the same fault here.
 
 #include <compare>
 #include <cstdint>
@@ -27,8 +26,7 @@ int Wochentag(std::int64_t n);  // 0 = Sonntag
 bool Gueltig(const Datum& d);
 std::string Schluessel(const Datum& d);  // "dd.mm.yyyy"
 
-// Sets TZ while it lives and calls tzset(), since the C library reads the
-// zone only then; puts back the zone it found.
+// Sets TZ while it lives, with tzset(), as the C library reads it only then.
 class Zone {
 public:
     explicit Zone(const char* name);
@@ -44,8 +42,7 @@ long Versatz(std::int64_t t);  // tm_gmtoff
 std::optional<Datum> LokalesDatum(std::int64_t t);
 // The last second of the offset at `a`, when the offset at `b` differs.
 std::int64_t Umstellung(std::int64_t a, std::int64_t b);
-// The first instant whose local date is the day; nothing when the zone
-// left the day out. Remembered per zone.
+// The day's first instant; nothing when the zone left the day out.
 std::optional<std::int64_t> TagesAnfang(const Datum& d);
 
 // The German names as Windows-1252 bytes.
@@ -68,8 +65,7 @@ std::string Terminbericht(const Notizen& notizen, const Datum& heute);
 // Windows-1252 bytes as UTF-16; a byte the code page leaves open becomes
 // the control character of the same number.
 std::u16string Zeichen(std::string_view bytes);
-// Every printable character the code page defines, with its byte:
-// zeichen[i] is bytes[i].
+// Every printable character of the code page; zeichen[i] is bytes[i].
 struct Alphabet {
     std::u16string zeichen;
     std::string bytes;

@@ -55,8 +55,6 @@ class TestZugang : public Fenstertest {
 
 private slots:
     void initTestCase() {
-        // Focus and the screen reader's view follow the real window system.
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         // Qt reports only while an assistive tool may listen: the test runs
         // with the accessibility bus (atspi-sitzung).
         QTRY_VERIFY2(QAccessible::isActive(), "no accessibility bus");
@@ -248,6 +246,6 @@ private slots:
 int main(int argc, char** argv) {
     CKalenderApp app(argc, argv);
     TestZugang test;
-    return QTest::qExec(&test, argc, argv);
+    return FenstertestAusfuehren(test, argc, argv);
 }
 #include "tst_zugang.moc"

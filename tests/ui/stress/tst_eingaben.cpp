@@ -42,14 +42,6 @@ class TestEingaben : public Fenstertest {
     Q_OBJECT
 
     void Taste(Qt::Key taste) { QTest::keyClick(m_f->Kalender(), taste); }
-    // Both reports, over the 6th as `notiz` and the note filed before.
-    void BerichteMit(const std::string& notiz) {
-        BYTEGLEICH(m_f->Suchen(QString()).text,
-                   orakel::Suchbericht({{{2026, 12, 6}, notiz}, {{2026, 12, 24}, kBestand}}, ""));
-        BYTEGLEICH(m_f->Termine().text,
-                   orakel::Terminbericht({{{2026, 12, 6}, notiz}, {{2026, 12, 24}, kBestand}},
-                                         {2026, 12, 6}));
-    }
 
 private slots:
     void init() {
@@ -103,7 +95,9 @@ private slots:
         const std::string notiz = kVorher + gehalten.toStdString();
         BYTEGLEICH(m_f->Editor()->KernText(), notiz);
         Taste(Qt::Key_Right);
-        BerichteMit(notiz);
+        const orakel::Notizen notizen = {{{2026, 12, 6}, notiz}, {{2026, 12, 24}, kBestand}};
+        BYTEGLEICH(m_f->Suchen(QString()).text, orakel::Suchbericht(notizen, ""));
+        BYTEGLEICH(m_f->Termine().text, orakel::Terminbericht(notizen, {2026, 12, 6}));
         Taste(Qt::Key_Left);
         BYTEGLEICH(m_f->Editor()->KernText(), notiz);
     }

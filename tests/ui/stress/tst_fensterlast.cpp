@@ -1,11 +1,8 @@
-// The window under load, driven as a user drives it: a 10 MB note pasted
-// and filed, a century of days each picked with the arrow key and given a
-// note, both reports over that store, every note removed again, and the
-// heap back where it stood. Checks what the window shows, not how fast.
-//
-// DORVANE_STRESS_TAGE sets the number of days (default 36,500). Under
-// AddressSanitizer the build runs 3,650 and leaves the heap to
-// LeakSanitizer, since its allocator bypasses mallinfo2.
+// The window under load, driven as a user drives it: a 10 MB note pasted and
+// filed, a century of days (DORVANE_STRESS_TAGE, default 36,500) each given
+// a note, both reports, every note removed again and the heap back where it
+// stood (under AddressSanitizer left to LeakSanitizer, as its allocator
+// bypasses mallinfo2). Checks what the window shows, not how fast.
 #include <malloc.h>
 #include <QApplication>
 #include <QClipboard>
