@@ -56,19 +56,6 @@ void Klicken(QWidget* pFenster, const char* id) {
         QTest::mouseClick(pKnopf, Qt::LeftButton);
 }
 
-void TagWaehlen(CMonatsKalender* pKalender, const QDate& tag) {
-    for (int i = 0; i < 24 && !pKalender->TagRechteck(tag).isValid(); ++i) {
-        const QRect pfeil = tag < pKalender->ErsterMonat() ? pKalender->PfeilZurueckRechteck()
-                                                           : pKalender->PfeilVorRechteck();
-        QTest::mouseClick(pKalender, Qt::LeftButton, {}, pfeil.center());
-    }
-    const QRect zelle = pKalender->TagRechteck(tag);
-    if (!zelle.isValid())
-        return Fehlschlagen(
-            QStringLiteral("the calendar does not show %1").arg(tag.toString(Qt::ISODate)));
-    QTest::mouseClick(pKalender, Qt::LeftButton, {}, zelle.center());
-}
-
 void Rechtsklick(QWidget* pFenster, const QPoint& pos) {
     QTest::mouseClick(pFenster->windowHandle(), Qt::RightButton, {}, pos);
 }
@@ -190,7 +177,17 @@ void Hauptfenster::Tippen(const QString& text) {
     fenster::Tippen(Editor(), text);
 }
 void Hauptfenster::Waehlen(const QDate& tag) {
-    TagWaehlen(Kalender(), tag);
+    CMonatsKalender* pKalender = Kalender();
+    for (int i = 0; i < 24 && !pKalender->TagRechteck(tag).isValid(); ++i) {
+        const QRect pfeil = tag < pKalender->ErsterMonat() ? pKalender->PfeilZurueckRechteck()
+                                                           : pKalender->PfeilVorRechteck();
+        QTest::mouseClick(pKalender, Qt::LeftButton, {}, pfeil.center());
+    }
+    const QRect zelle = pKalender->TagRechteck(tag);
+    if (!zelle.isValid())
+        return Fehlschlagen(
+            QStringLiteral("the calendar does not show %1").arg(tag.toString(Qt::ISODate)));
+    QTest::mouseClick(pKalender, Qt::LeftButton, {}, zelle.center());
 }
 
 void Hauptfenster::NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen,

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "dia_kalender.h"
+#include "kalender_app.h"
 #include "orakel.h"
 
 class CMonatsKalender;
@@ -45,8 +46,6 @@ T* Steuerelement(QWidget* pFenster, const char* id) {
 // Key by key, also beyond the BMP; "\n" is the Enter key.
 void Tippen(QWidget* pZiel, const QString& text);
 void Klicken(QWidget* pFenster, const char* id);
-// With the mouse, leafing with the arrows as far as needed.
-void TagWaehlen(CMonatsKalender* pKalender, const QDate& tag);
 // A right click as the window system delivers it.
 void Rechtsklick(QWidget* pFenster, const QPoint& pos);
 void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang);
@@ -95,7 +94,7 @@ public:
     CMonatsKalender* Kalender();
     QString Tag();  // the label
     void Tippen(const QString& text);
-    void Waehlen(const QDate& tag);
+    void Waehlen(const QDate& tag);  // with the mouse, leafing as far as needed
     // Picks each day and types its note, then `danach`, which files the last.
     void NotizenAnlegen(const std::vector<std::pair<QDate, QString>>& notizen, const QDate& danach);
     // Runs `aktion`, or clicks `id`, answering the windows it opens in order.
@@ -142,6 +141,14 @@ inline QString Beschriftung(const QDate& tag) {
 }
 
 }  // namespace fenster
+
+// The main function of a window test on the program's application object.
+#define FENSTERTEST_MAIN(Klasse)                                 \
+    int main(int argc, char** argv) {                            \
+        CKalenderApp app(argc, argv);                            \
+        Klasse test;                                             \
+        return fenster::FenstertestAusfuehren(test, argc, argv); \
+    }
 
 // Two byte strings alike, or the test fails where they part.
 #define BYTEGLEICH(ist, soll)                                            \

@@ -1,10 +1,13 @@
-// Foreign data as it reaches the boxes on X11: from the clipboard (Ctrl+V,
-// Shift+Insert, the context menu's "Einfügen"), from the selection (middle
-// click), from a drop and from an input method, in the states other
-// programs leave it in. Whatever comes, the program keeps running and keeps
-// what was typed; text Windows-1252 can hold goes in exactly, any other
-// text is refused whole with the tooltip, data without text brings in
-// nothing, and the report box takes nothing at all.
+// Input as it reaches the boxes on X11. Every kind of character typed or
+// pasted into the note editor is either held exactly (the same bytes come
+// back from the store and the reports) or refused visibly with nothing
+// inserted, and a note already filed never changes. Foreign data comes from
+// the clipboard (Ctrl+V, Shift+Insert, the context menu's "Einfügen"), from
+// the selection (middle click), from a drop and from an input method, in the
+// states other programs leave it in. Whatever comes, the program keeps
+// running and keeps what was typed; text Windows-1252 can hold goes in
+// exactly, any other text is refused whole with the tooltip, data without
+// text brings in nothing, and the report box takes nothing at all.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +21,6 @@
 #include <memory>
 
 #include "fenstertreiber.h"
-#include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 
@@ -26,6 +28,9 @@ using namespace Qt::StringLiterals;
 using namespace fenster;
 
 namespace {
+
+const std::string kBestand = "[TERMIN] Bescherung";  // filed on the 24th
+const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
 
 enum Feld { Editor, Notiz, Bericht, Suche };
 const char* const kFeldname[] = {"Hauptfenster", "Notiz", "Bericht", "Finden"};
@@ -238,11 +243,82 @@ private slots:
     void init() {
         Oeffnen(Moment(2026, 12, 6, 14, 30));
         // Filed and back in the editor, so the report is not empty either.
-        m_f->NotizenAnlegen({{QDate(2026, 12, 6), QStringLiteral("[TERMIN] vorher ")}},
+        m_f->NotizenAnlegen({{QDate(2026, 12, 24), QString::fromLatin1(kBestand)},
+                             {QDate(2026, 12, 6), QString::fromLatin1(kVorher)}},
                             QDate(2026, 12, 7));
         QTest::keyClick(m_f->Kalender(), Qt::Key_Left);
     }
     void cleanup() { Schliessen(); }
+
+    void zeichen_data() {
+        QTest::addColumn<bool>("tippen");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QByteArray>("gehalten");  // bytes that reach the store
+        QTest::addColumn<QString>("abgelehnt");    // named in the refusals, in order
+
+        const orakel::Alphabet abc = orakel::Druckbar1252();
+        const QString zeichen = QString::fromStdU16String(abc.zeichen);
+        const QByteArray bytes = QByteArray::fromStdString(abc.bytes);
+        QTest::newRow("1252 letters typed") << true << zeichen << bytes << QString();
+        QTest::newRow("controls and the bytes 1252 leaves open")
+            << false << u"a\tb\u0001c\u001Bd\u007F\u000B\u000C\u0081\u008D\u008F\u0090\u009D"_s
+            << QByteArray(
+                   "a\tb\x01"
+                   "c\x1B"
+                   "d\x7F\x0B\x0C\x81\x8D\x8F\x90\x9D")
+            << QString();
+        QTest::newRow("lone surrogate") << false
+                                        << u"a\xD83D"
+                                           u"b"_s
+                                        << QByteArray() << QString(QChar(0xD83D));
+        QTest::newRow("C1 controls 1252 gives other letters")
+            << false << u"\u0080\u0085\u009F"_s << QByteArray() << u"\u0080\u0085\u009F"_s;
+        QTest::newRow("typed, key by key")
+            << true << u"Kraków ł 😀!"_s << QByteArray("Krak\xF3w  !") << u"ł😀"_s;
+
+        // 10 MB in lines of every letter, ending CR LF and LF in turn.
+        QString text;
+        QByteArray gross;
+        for (int zeile = 0; gross.size() < 10 << 20; ++zeile) {
+            const qsizetype ab = (zeile * 7) % bytes.size();
+            const QString nummer = QString::number(zeile).rightJustified(6, u'0') + u' ';
+            text += nummer + (zeichen + zeichen).mid(ab, 90) + (zeile % 2 ? u"\r\n"_s : u"\n"_s);
+            gross += nummer.toLatin1() + (bytes + bytes).mid(ab, 90) + "\r\n";
+        }
+        QTest::newRow("10 MB pasted") << false << text << gross << QString();
+    }
+    void zeichen() {
+        QFETCH(bool, tippen);
+        QFETCH(QString, eingabe);
+        QFETCH(QByteArray, gehalten);
+        QFETCH(QString, abgelehnt);
+        CNotizEdit* pEditor = m_f->Editor();
+        pEditor->moveCursor(QTextCursor::End);
+        QSignalSpy spy(pEditor, &CNotizEdit::Abgelehnt);
+        TippWacheStellen(pEditor);
+        pEditor->setFocus();
+        if (tippen) {
+            Tippen(pEditor, eingabe);
+        } else {
+            QApplication::clipboard()->setText(eingabe);
+            QTest::keyClick(pEditor, Qt::Key_V, Qt::ControlModifier);
+        }
+
+        QString gemeldet;
+        for (const QList<QVariant>& meldung : spy) gemeldet += meldung.at(0).toString();
+        QCOMPARE(gemeldet, abgelehnt);
+        QCOMPARE(!TippSeitWache().isEmpty(), !abgelehnt.isEmpty());
+        const std::string notiz = kVorher + gehalten.toStdString();
+        BYTEGLEICH(pEditor->KernText(), notiz);
+        QTest::keyClick(m_f->Kalender(), Qt::Key_Right);
+        const orakel::Notizen notizen = {{{2026, 12, 6}, notiz}, {{2026, 12, 24}, kBestand}};
+        BYTEGLEICH(m_f->Suchen(QString()).text, orakel::Suchbericht(notizen, ""));
+        BYTEGLEICH(m_f->Termine().text, orakel::Terminbericht(notizen, {2026, 12, 6}));
+        QTest::keyClick(m_f->Kalender(), Qt::Key_Left);
+        BYTEGLEICH(pEditor->KernText(), notiz);
+        QTest::keyClick(pEditor, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(pEditor->viewport()->rect().contains(pEditor->cursorRect()));
+    }
 
     void einfuegen_data() {
         QTest::addColumn<int>("feld");
@@ -285,10 +361,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    CKalenderApp app(argc, argv);
-    TestEinfuegen test;
-    return FenstertestAusfuehren(test, argc, argv);
-}
+FENSTERTEST_MAIN(TestEinfuegen)
 
 #include "tst_einfuegen.moc"

@@ -1,7 +1,7 @@
-// The window under load, driven as a user drives it: a 10 MB note pasted and
-// filed, a century of days (DORVANE_STRESS_TAGE, default 36,500) each given
-// a note, both reports, every note removed again and the heap back where it
-// stood (under AddressSanitizer left to LeakSanitizer, as its allocator
+// The window under load, driven as a user drives it (a 10 MB note pasted
+// and filed is tst_einfuegen's): a century of days (DORVANE_STRESS_TAGE,
+// default 36,500) each given a note, both reports, every note removed again
+// and the heap back where it stood (under AddressSanitizer left to LeakSanitizer, as its allocator
 // bypasses mallinfo2). Checks what the window shows, not how fast.
 #include <malloc.h>
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QTextDocumentFragment>
 
 #include "fenstertreiber.h"
-#include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 
@@ -119,53 +118,8 @@ private slots:
         QCOMPARE(f.Editor()->textCursor().selection().toPlainText(), QStringLiteral("Zeile 2\n"));
         QCOMPARE(f.Editor()->verticalScrollBar()->value(), oben);
     }
-
-    void zehnMegabyteUeberDieZwischenablage() {
-        const orakel::Alphabet abc = orakel::Druckbar1252();
-        const QString zeichen = QString::fromStdU16String(abc.zeichen + abc.zeichen);
-        QString text;
-        std::string bytes;
-        int zeilen = 0;
-        for (; bytes.size() < 10u << 20; ++zeilen) {
-            const qsizetype ab = (zeilen * 7) % abc.bytes.size();
-            const QString nummer = QString::number(zeilen).rightJustified(6, u'0') + u' ';
-            text += nummer + zeichen.mid(ab, 90) +
-                    (zeilen % 2 ? QStringLiteral("\r\n") : QStringLiteral("\n"));
-            bytes += nummer.toStdString() + (abc.bytes + abc.bytes).substr(ab, 90) + "\r\n";
-        }
-        text += QStringLiteral("Schlusszeile");
-        bytes += "Schlusszeile";
-
-        Hauptfenster f(Moment(2026, 12, 6, 14, 30));
-        f.Zeigen();
-        f.NotizenAnlegen({{QDate(2026, 12, 24), QStringLiteral("Schlusszeile im Advent")}},
-                         QDate(2026, 12, 6));
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(f.Editor(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f.Editor()->toPlainText().count(u'\n'), zeilen);
-        // Copied whole and line by line, as Qt copies (no-break spaces as blanks).
-        QApplication::clipboard()->clear();
-        QTest::keyClick(f.Editor(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(f.Editor(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(
-            QApplication::clipboard()->text() ==
-            text.replace(QChar::Nbsp, u' ').replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QApplication::clipboard()->clear();
-        Taste(f, Qt::Key_Right);
-        BYTEGLEICH(f.Suchen(QStringLiteral("SCHLUSSZEILE")).text,
-                   orakel::Suchabschnitt({2026, 12, 6}, bytes) +
-                       orakel::Suchabschnitt({2026, 12, 24}, "Schlusszeile im Advent"));
-        Taste(f, Qt::Key_Left);
-        BYTEGLEICH(f.Editor()->KernText(), bytes);
-        QTest::keyClick(f.Editor(), Qt::Key_End, Qt::ControlModifier);
-        QVERIFY(f.Editor()->viewport()->rect().contains(f.Editor()->cursorRect()));
-    }
 };
 
-int main(int argc, char** argv) {
-    CKalenderApp app(argc, argv);
-    TestFensterlast test;
-    return FenstertestAusfuehren(test, argc, argv);
-}
+FENSTERTEST_MAIN(TestFensterlast)
 
 #include "tst_fensterlast.moc"
