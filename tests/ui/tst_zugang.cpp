@@ -1,6 +1,7 @@
 // The program as a screen reader meets it, through Qt's public
 // accessibility API: the calendar's tree and what it announces, the names
-// of the editor and the dialogs' boxes, the help window.
+// of the editor and the dialogs' boxes, the help window (which takes input
+// beside the modal main window).
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QTextBrowser>
 
 #include "fenstertreiber.h"
-#include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
 
@@ -210,22 +210,20 @@ private slots:
                          qPrintable(pControl->objectName()));
 
         QString suchbox, notizbox, titel;
-        Fensterfolge(&m_f->m_dlg)
-            .Dann([&](QWidget* pDialog) {
+        m_f->Befehl(
+            "ID_FINDEN", {[&](QWidget* pDialog) {
                 suchbox =
                     Zugang(Steuerelement<QWidget>(pDialog, "IDC_SUCHE"))->text(QAccessible::Name);
                 Klicken(pDialog, "IDCANCEL");
-            })
-            .Ausfuehren([&] { Klicken(&m_f->m_dlg, "ID_FINDEN"); });
+            }});
         QCOMPARE(suchbox, QStringLiteral("Suchbegriff"));
-        Fensterfolge(&m_f->m_dlg)
-            .Dann([&](QWidget* pDialog) {
+        m_f->Befehl(
+            "ID_NOTIZ", {[&](QWidget* pDialog) {
                 titel = pDialog->windowTitle();
                 notizbox =
                     Zugang(Steuerelement<QWidget>(pDialog, "IDC_NOTIZ"))->text(QAccessible::Name);
                 Klicken(pDialog, "IDCANCEL");
-            })
-            .Ausfuehren([&] { Klicken(&m_f->m_dlg, "ID_NOTIZ"); });
+            }});
         QVERIFY(titel.startsWith(QStringLiteral("Notiz für 06. Dezember 2026")));
         QCOMPARE(notizbox, titel);
 
@@ -234,8 +232,13 @@ private slots:
         QVERIFY(pHilfe != nullptr);
         QCOMPARE(Zugang(pHilfe)->role(), QAccessible::Window);
         QCOMPARE(Zugang(pHilfe)->text(QAccessible::Name), QStringLiteral("Dorvane-Hilfe"));
-        QAccessibleTextInterface* pText =
-            Zugang(pHilfe->findChild<QTextBrowser*>())->textInterface();
+        // The manual takes input while the main window runs modally.
+        auto* pBrowser = pHilfe->findChild<QTextBrowser*>();
+        QTest::mouseClick(
+            pHilfe->windowHandle(), Qt::LeftButton, {},
+            pBrowser->viewport()->mapTo(pHilfe, pBrowser->viewport()->rect().center()));
+        QVERIFY(pBrowser->textCursor().position() > 0);  // the click got through
+        QAccessibleTextInterface* pText = Zugang(pBrowser)->textInterface();
         const QString handbuch = pText->text(0, pText->characterCount());
         QVERIFY(handbuch.contains(QStringLiteral("Dorvane")));
         QVERIFY(!handbuch.contains(QChar(0xFDD0)) && !handbuch.contains(QChar(0xFDD1)));
@@ -243,9 +246,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    CKalenderApp app(argc, argv);
-    TestZugang test;
-    return FenstertestAusfuehren(test, argc, argv);
-}
+FENSTERTEST_MAIN(TestZugang)
 #include "tst_zugang.moc"
