@@ -45,14 +45,6 @@ std::optional<std::int64_t> Suchen(std::int64_t n) {
     return std::nullopt;
 }
 
-// Lower case by byte, typed from the code page chart.
-unsigned char KleinBuchstabe(int b) {
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))  // × is no letter
-        return static_cast<unsigned char>(b + 0x20);
-    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<unsigned char>(b + 0x10);  // Š Œ Ž
-    return b == 0x9F ? 0xFF : static_cast<unsigned char>(b);                               // Ÿ
-}
-
 // The characters of bytes 0x80-0x9F; 0 where the code page has none.
 constexpr char16_t kObereSteuerzone[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -163,12 +155,16 @@ const char* const kMonate[12] = {"Januar",    "Februar", "M\xE4rz",  "April",
                                  "Mai",       "Juni",    "Juli",     "August",
                                  "September", "Oktober", "November", "Dezember"};
 
-unsigned char Klein(unsigned char c) {
-    return KleinBuchstabe(c);
+// Typed from the code page chart.
+unsigned char Klein(unsigned char b) {
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))  // × is no letter
+        return b + 0x20;
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return b + 0x10;  // Š Œ Ž
+    return b == 0x9F ? 0xFF : b;                               // Ÿ
 }
 std::string Klein(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = static_cast<char>(KleinBuchstabe(static_cast<unsigned char>(c)));
+    for (char& c : r) c = static_cast<char>(Klein(static_cast<unsigned char>(c)));
     return r;
 }
 
@@ -227,21 +223,12 @@ std::string Terminbericht(const Notizen& notizen, const Datum& heute) {
     return bericht;
 }
 
-std::u16string Zeichen(std::string_view bytes) {
-    std::u16string r;
-    for (unsigned char b : bytes) {
-        const char16_t c = b >= 0x80 && b <= 0x9F ? kObereSteuerzone[b - 0x80] : b;
-        r += c != 0 ? c : b;
-    }
-    return r;
-}
-
 Alphabet Druckbar1252() {
     Alphabet a;
     for (int b = 0x20; b <= 0xFF; ++b) {
-        const std::u16string z = Zeichen(std::string(1, static_cast<char>(b)));
-        if (b == 0x7F || (b >= 0x80 && b <= 0x9F && z[0] == b)) continue;
-        a.zeichen += z;
+        const char16_t c = b >= 0x80 && b <= 0x9F ? kObereSteuerzone[b - 0x80] : b;
+        if (b == 0x7F || c == 0) continue;
+        a.zeichen += c;
         a.bytes += static_cast<char>(b);
     }
     return a;

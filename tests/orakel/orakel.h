@@ -62,9 +62,6 @@ using Notizen = std::map<Datum, std::string>;  // in calendar order
 std::string Suchbericht(const Notizen& notizen, std::string_view begriff);
 std::string Terminbericht(const Notizen& notizen, const Datum& heute);
 
-// Windows-1252 bytes as UTF-16; a byte the code page leaves open becomes
-// the control character of the same number.
-std::u16string Zeichen(std::string_view bytes);
 // Every printable character of the code page; zeichen[i] is bytes[i].
 struct Alphabet {
     std::u16string zeichen;
