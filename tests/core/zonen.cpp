@@ -32,11 +32,8 @@ const Zone kZonen[] = {
     {"America/Sao_Paulo", -7200, -10800, {2017, 10, 15}, 1508036400},  // 01:00
     {"Pacific/Apia", 50400, 46800, {2011, 12, 30}, kFehlt},
     {"Australia/Lord_Howe", 39600, 37800, {1981, 3, 1}, 352216800},  // 00:30
-    {"America/St_Johns",
-     -12600,
-     -9000,
-     {1987, 10, 25},
-     562127400},  // a minute, then the 24th again
+    // a minute, then the 24th again
+    {"America/St_Johns", -12600, -9000, {1987, 10, 25}, 562127400},
     {"Pacific/Kiritimati", 50400, 50400, {1994, 12, 31}, kFehlt},
 };
 

@@ -19,23 +19,21 @@
 namespace fenster {
 namespace {
 
-std::function<void(const QString&)>& Handler() {
-    static std::function<void(const QString&)> handler = [](const QString& grund) {
-        QTest::qFail(qPrintable(grund), __FILE__, __LINE__);
-    };
-    return handler;
-}
+std::function<void(const QString&)> g_fehlschlag = [](const QString& grund) {
+    QTest::qFail(qPrintable(grund), __FILE__, __LINE__);
+};
 
-constexpr int kWartenMs = 5000;  // for a window to become active
+constexpr int kWartenMs = 5000;              // for a window to become active
+const QString kWache = QStringLiteral("-");  // a tooltip no refusal shows
 
 }  // namespace
 
 void BeiFehlschlag(std::function<void(const QString&)> handler) {
-    Handler() = std::move(handler);
+    g_fehlschlag = std::move(handler);
 }
 
 void Fehlschlagen(const QString& grund) {
-    Handler()(grund);
+    g_fehlschlag(grund);
 }
 
 void Tippen(QWidget* pZiel, const QString& text) {
@@ -70,10 +68,6 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
             return QTest::mouseClick(pMenu, Qt::LeftButton, {},
                                      pMenu->actionGeometry(pAktion).center());
     Fehlschlagen(QStringLiteral("no menu entry \"%1\"").arg(textAnfang));
-}
-
-namespace {
-const QString kWache = QStringLiteral("-");  // a tooltip no refusal shows
 }
 
 void TippWacheStellen(QWidget* pFeld) {

@@ -21,10 +21,6 @@ template <class... Teile>
     throw Verstoss(was.str());
 }
 
-orakel::Datum AlsDatum(const TagesFelder& f) {
-    return {f.jahr, f.monat, f.tag};
-}
-
 // The core's value for the fields, or nothing when it raised.
 std::optional<Datumswert> Umrechnen(const TagesFelder& f) {
     try {
@@ -70,10 +66,10 @@ void Lauf::Ausfuehren(std::string_view text) {
     const szenario::Zeile b = szenario::ZeileLesen(text);
     const Stand vorher = Festhalten(m_buch);
     const auto wert = Umrechnen(b.felder);
-    const bool gibtEs =
-        orakel::Gueltig(AlsDatum(b.felder)) && orakel::TagesAnfang(AlsDatum(b.felder)).has_value();
+    const orakel::Datum zeilenTag{b.felder.jahr, b.felder.monat, b.felder.tag};
+    const bool gibtEs = orakel::Gueltig(zeilenTag) && orakel::TagesAnfang(zeilenTag).has_value();
     if ((b.wort == "tag" || b.wort == "loeschen") && wert.has_value() != gibtEs)
-        Fehler(m_zeile, orakel::Schluessel(AlsDatum(b.felder)), wert ? " accepted" : " refused");
+        Fehler(m_zeile, orakel::Schluessel(zeilenTag), wert ? " accepted" : " refused");
     const bool bericht = b.wort == "finden" || b.wort == "termine";
     std::string ist, soll;
     if (b.wort == "tag") {
@@ -83,7 +79,7 @@ void Lauf::Ausfuehren(std::string_view text) {
             if (wert || Festhalten(m_buch) != vorher) Fehler(m_zeile, "the pick raised or changed");
             return;
         }
-        if (m_buch.m_timeAktuell != orakel::TagesAnfang(AlsDatum(b.felder)))
+        if (m_buch.m_timeAktuell != orakel::TagesAnfang(zeilenTag))
             Fehler(m_zeile, "m_timeAktuell is ", m_buch.m_timeAktuell);
         if (const auto notiz = m_buch.m_mapNotiz.find(datum::Schluessel(*wert));
             m_editor.TextLesen() != (notiz != m_buch.m_mapNotiz.end() ? notiz->second : ""))
@@ -101,7 +97,7 @@ void Lauf::Ausfuehren(std::string_view text) {
     } else if (b.wort == "loeschen" && wert) {
         m_buch.NotizLoeschen(*wert);
     } else if (b.wort == "heute" && wert) {
-        if (orakel::LokalesDatum(*wert) != AlsDatum(b.felder))
+        if (orakel::LokalesDatum(*wert) != zeilenTag)
             Fehler(m_zeile, "\"now\" ", *wert, " lies on another day");
         m_buch.m_timeHeute = *wert;
     } else if (b.wort == "start" && wert) {
