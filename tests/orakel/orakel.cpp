@@ -177,20 +177,16 @@ std::string Suchabschnitt(const Datum& tag, std::string_view notiz) {
 }
 
 std::string Terminzeile(const Datum& tag, std::int64_t abstand, std::string_view text) {
-    char zeile[96];
-    std::snprintf(zeile, sizeof zeile, "%02d. %.3s\t%d\t%.4s\t", tag.tag, kMonate[tag.monat - 1],
-                  tag.jahr, kWochentage[Wochentag(Tagesnummer(tag))]);
-    std::string r = zeile;
-    if (abstand < 3) {
-        r += abstand == 0   ? "Heute\t\t"
-             : abstand == 1 ? "Morgen\t\t"
-                            : "\xDC"
-                              "bermorgen\t";
-    } else {
-        std::snprintf(zeile, sizeof zeile, "%03d\t\t", static_cast<int>(abstand));
-        r += zeile;
-    }
-    return r + std::string(text) + "\r\n";
+    // The first three days by name, the others by their distance.
+    const char* const kNah[] = {"Heute\t\t", "Morgen\t\t",
+                                "\xDC"
+                                "bermorgen\t"};
+    char tage[16], zeile[96];
+    std::snprintf(tage, sizeof tage, "%03d\t\t", static_cast<int>(abstand));
+    std::snprintf(zeile, sizeof zeile, "%02d. %.3s\t%d\t%.4s\t%s", tag.tag, kMonate[tag.monat - 1],
+                  tag.jahr, kWochentage[Wochentag(Tagesnummer(tag))],
+                  abstand >= 0 && abstand < 3 ? kNah[abstand] : tage);
+    return zeile + std::string(text) + "\r\n";
 }
 
 std::string Suchbericht(const Notizen& notizen, std::string_view begriff) {
