@@ -167,18 +167,6 @@ private slots:
         QCOMPARE(pKalender->Auswahl(), QDate(9999, 12, 31));
     }
 
-    // Enter in the editor is a new line; elsewhere it is "OK", which asks nothing.
-    void okEndetOhneFrage() {
-        m_f->Mit({}, [&] {
-            m_f->Tippen(QStringLiteral("erste\nzweite"));
-            QCOMPARE(Text(), QStringLiteral("erste\nzweite"));
-            m_f->Kalender()->setFocus();
-            QTest::keyClick(m_f->Kalender(), Qt::Key_Return);
-        });
-        QVERIFY(!m_f->m_dlg.isVisible());
-        QCOMPARE(m_f->m_dlg.result(), int(QDialog::Accepted));
-    }
-
     void abbrechenFragtErst_data() {
         QTest::addColumn<QString>("weg");
         QTest::addColumn<bool>("ja");
@@ -256,20 +244,42 @@ private slots:
         QVERIFY(m_f->m_dlg.isVisible());
     }
 
-    void programmEndetMitDemHauptfenster() {
+    // Enter in the editor is a new line; elsewhere it is "OK", which asks
+    // nothing, and the program ends with the main window.
+    void okEndetOhneFrage() {
         m_f.reset();
         Fensterfolge(nullptr)
             .Dann([](QWidget* pFenster) {
                 QCOMPARE(pFenster->windowTitle(), QStringLiteral("Dorvane"));
-                Klicken(pFenster, "IDOK");
+                auto* pEditor = Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ");
+                Tippen(pEditor, QStringLiteral("erste\nzweite"));
+                QCOMPARE(pEditor->toPlainText(), QStringLiteral("erste\nzweite"));
+                auto* pKalender = Steuerelement<CMonatsKalender>(pFenster, "IDC_KALENDER");
+                pKalender->setFocus();
+                QTest::keyClick(pKalender, Qt::Key_Return);
             })
             .Ausfuehren([] { QVERIFY(!static_cast<CKalenderApp*>(qApp)->InitInstance()); });
     }
 
-    // Enter in the note dialog is a new line; its text comes back to the
-    // editor, and reaches the store with the next change of day.
-    void notizBearbeitetDenTextDesEditors() {
-        m_f->Tippen(QStringLiteral("Zahnarzt\n10 Uhr"));
+    // The note dialog edits the editor's text, Enter a new line there; the
+    // text reaches the store with the next change of day. "Leeren" and "OK"
+    // remove the day's note at once; cancelled, nothing changes.
+    void notizDialog_data() {
+        QTest::addColumn<bool>("leeren");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArray>("danach");  // the editor's bytes
+        QTest::newRow("ergänzt, OK")
+            << false << true << QByteArray("Zahnarzt\r\n10 Uhr\r\nPraxis M\xFCller");
+        QTest::newRow("geleert, OK") << true << true << QByteArray();
+        QTest::newRow("geleert, Abbrechen") << true << false << QByteArray("Zahnarzt\r\n10 Uhr");
+    }
+    void notizDialog() {
+        QFETCH(bool, leeren);
+        QFETCH(bool, ok);
+        QFETCH(QByteArray, danach);
+        m_f->NotizenAnlegen({{QDate(2026, 12, 6), "Zahnarzt"}}, QDate(2026, 12, 6));
+        QTest::keyClick(m_f->Editor(), Qt::Key_End, Qt::ControlModifier);
+        m_f->Tippen(QStringLiteral("\n10 Uhr"));
         QString titel, name;
         std::string text;
         m_f->Befehl("ID_NOTIZ", {[&](QWidget* pNotiz) {
@@ -278,36 +288,18 @@ private slots:
                         text = TextVon(pNotiz)->KernText();
                         QTest::keyClick(TextVon(pNotiz), Qt::Key_End, Qt::ControlModifier);
                         Tippen(TextVon(pNotiz), QStringLiteral("\nPraxis Müller"));
-                        Klicken(pNotiz, "IDOK");
+                        if (leeren) Klicken(pNotiz, "IDC_LEEREN");
+                        Klicken(pNotiz, ok ? "IDOK" : "IDCANCEL");
                     }});
         QCOMPARE(titel,
                  QStringLiteral(
                      "Notiz für 06. Dezember 2026,   Sonntag,   Woche = 49,   Jahrestag = 340"));
         QCOMPARE(name, titel);  // what a screen reader calls the box
         QCOMPARE(text, std::string("Zahnarzt\r\n10 Uhr"));
-        QCOMPARE(m_f->Editor()->KernText(), std::string("Zahnarzt\r\n10 Uhr\r\nPraxis M\xFCller"));
-        QCOMPARE(Alle(), std::string());
+        QCOMPARE(m_f->Editor()->KernText(), danach.toStdString());
+        QCOMPARE(Alle(), leeren && ok ? std::string() : Sechster("Zahnarzt"));
         m_f->Waehlen(QDate(2026, 12, 7));
-        QCOMPARE(Alle(), Sechster("Zahnarzt\r\n10 Uhr\r\nPraxis M\xFCller"));
-    }
-
-    // "Leeren" and "OK" remove the day's note at once; cancelled, nothing changes.
-    void notizGeleert_data() {
-        QTest::addColumn<QString>("weg");
-        for (const char* weg : {"OK", "Abbrechen"}) QTest::newRow(weg) << weg;
-    }
-    void notizGeleert() {
-        QFETCH(QString, weg);
-        m_f->NotizenAnlegen({{QDate(2026, 12, 6), "Zahnarzt"}}, QDate(2026, 12, 6));
-        QTest::keyClick(m_f->Editor(), Qt::Key_End, Qt::ControlModifier);
-        m_f->Tippen(QStringLiteral(" morgen"));
-        m_f->Befehl("ID_NOTIZ", {[weg](QWidget* pNotiz) {
-                        Klicken(pNotiz, "IDC_LEEREN");
-                        Klicken(pNotiz, weg == "OK" ? "IDOK" : "IDCANCEL");
-                    }});
-        const bool ok = weg == "OK";
-        QCOMPARE(Text(), ok ? QString() : QStringLiteral("Zahnarzt morgen"));
-        QCOMPARE(Alle(), ok ? std::string() : Sechster("Zahnarzt"));
+        QCOMPARE(Alle(), danach.isEmpty() ? std::string() : Sechster(danach.toStdString()));
     }
 
     // Enter is "OK" and a character Windows-1252 cannot hold is refused; the
