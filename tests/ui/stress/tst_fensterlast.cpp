@@ -32,10 +32,6 @@ std::string Notiz(int i) {
            (i % 1000 == 999 ? "\r\nZahnarzt" : "");
 }
 
-void Taste(Hauptfenster& f, Qt::Key taste) {
-    QTest::keyClick(f.Kalender(), taste);
-}
-
 // From the selected day s: n days each given its note and left with the
 // Right arrow; both reports; then back with Left, emptying every day, to
 // the day before s. The window is checked on every day.
@@ -45,7 +41,7 @@ void Runde(Hauptfenster& f, int n) {
     for (int i = 0; i < n; ++i) {
         notizen[AlsDatum(s.addDays(i))] = Notiz(i);
         f.Tippen(QString::fromLatin1(Notiz(i)).replace("\r\n", "\n"));
-        Taste(f, Qt::Key_Right);
+        QTest::keyClick(f.Kalender(), Qt::Key_Right);
     }
     QCOMPARE(f.Tag(), Beschriftung(s.addDays(n)));
     QCOMPARE(f.Editor()->toPlainText(), QString());
@@ -57,7 +53,7 @@ void Runde(Hauptfenster& f, int n) {
     BYTEGLEICH(f.Termine().text, orakel::Terminbericht(notizen, AlsDatum(s)));
 
     for (int i = n - 1; i >= -1; --i) {
-        Taste(f, Qt::Key_Left);
+        QTest::keyClick(f.Kalender(), Qt::Key_Left);
         if (f.Tag() != Beschriftung(s.addDays(i)) ||
             f.Editor()->KernText() != notizen[AlsDatum(s.addDays(i))])
             QFAIL(qPrintable(QStringLiteral("day %1 shows \"%2\" under \"%3\"")
@@ -89,7 +85,7 @@ private slots:
         Runde(f, n);
         if (QTest::currentTestFailed()) return;
         while (f.Kalender()->Auswahl() < QDate(2000, 1, 1).addDays(n + 1))
-            Taste(f, Qt::Key_PageDown);
+            QTest::keyClick(f.Kalender(), Qt::Key_PageDown);
         const std::size_t vorher = Belegt();
         Runde(f, n);
         const std::size_t nachher = Belegt();
