@@ -50,6 +50,13 @@ void CDia_Notiz::OnInitDialog() {
 }
 
 void CDia_Notiz::OnBnClickedOk() {
+    // A report cannot have changed: it goes back as it came, without
+    // encoding megabytes again.
+    if (m_bNurLesen) {
+        g_strDialogText = m_strText;
+        accept();
+        return;
+    }
     // Only text set past the box's filter can hold such characters; keep
     // the dialog open rather than hand back a changed text.
     const QString fremd = m_editNotiz->NichtDarstellbareZeichen();

@@ -11,7 +11,6 @@
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <algorithm>
 
 #include "dialogeinheiten.h"
 #include "textwandlung.h"
@@ -34,20 +33,6 @@ QString Eingabetext(const QKeyEvent* e) {
 // Texts of more lines than this are set in groups of that many lines.
 constexpr qsizetype kZeilenJeAbsatz = 64;
 
-// Joins each group's lines with line separators, which the box shows and
-// hands back as line ends (toPlainText, copy, KernText) like paragraph ends.
-// CR LF and a lone CR end a line first, as Qt takes them.
-void InAbsaetze(QString& text) {
-    const auto zeilen =
-        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
-    if (zeilen <= kZeilenJeAbsatz) return;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    qsizetype zeile = 0;
-    for (QChar& c : text) {
-        if (c == u'\n' && ++zeile % kZeilenJeAbsatz != 0) c = QChar::LineSeparator;
-    }
-}
-
 }  // namespace
 
 CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -62,9 +47,7 @@ std::string CNotizEdit::KernText() const {
 }
 
 void CNotizEdit::KernTextSetzen(const std::string& text) {
-    QString zeilen = textwandlung::VonKern(text);
-    InAbsaetze(zeilen);
-    setPlainText(zeilen);
+    setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
 }
 
 QString CNotizEdit::NichtDarstellbareZeichen() const {
@@ -131,7 +114,7 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
     }
     // A long text goes in as groups of lines, as a whole text is set.
     QString zeilen = text;
-    InAbsaetze(zeilen);
+    textwandlung::InAbsaetze(zeilen, kZeilenJeAbsatz);
     insertPlainText(zeilen);
     ensureCursorVisible();
 }
