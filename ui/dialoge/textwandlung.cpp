@@ -120,7 +120,7 @@ void Gruppieren(char16_t* von, char16_t* bis, qsizetype zeilenJeAbsatz) {
 
 }  // namespace
 
-QString VonKern(const std::string& bytes, qsizetype zeilenJeAbsatz) {
+QString VonKern(std::string_view bytes, qsizetype zeilenJeAbsatz) {
     // Every byte decodes; the five bytes 1252 leaves open become U+0081,
     // U+008D, U+008F, U+0090 and U+009D and encode back to themselves.
     const auto& tabelle = Zeichentabelle();

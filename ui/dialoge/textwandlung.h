@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace textwandlung {
 
@@ -17,7 +18,7 @@ std::string NachKern(const QString& text);
 // Windows-1252 bytes -> QString; "\r\n" becomes "\n". A text of more
 // than `zeilenJeAbsatz` lines (if not 0) comes in groups of lines, as
 // InAbsaetze makes them, in the same pass.
-QString VonKern(const std::string& bytes, qsizetype zeilenJeAbsatz = 0);
+QString VonKern(std::string_view bytes, qsizetype zeilenJeAbsatz = 0);
 
 // Qt's document costs microseconds per paragraph, seconds for a report of
 // megabytes with a paragraph per line. A text of more than
