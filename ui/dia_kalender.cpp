@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <utility>
 
 #include "beschriftung.h"
 #include "dia_finden.h"
@@ -155,7 +156,7 @@ void CDia_Kalender::OnBnClickedFinden() {
 
     CDia_Notiz dlgBericht(this);
     dlgBericht.m_bNurLesen = true;
-    dlgBericht.m_strText = m_strMeldung;
+    dlgBericht.m_strText = std::move(m_strMeldung);  // megabytes; the caption comes next
     // Deliberately the term as the search left it: lowered in place.
     if (!g_strDialogText.empty())
         m_strMeldung = text1252::Format("Gefundene Notizen mit \"%s\"", g_strDialogText.c_str());
@@ -172,7 +173,7 @@ void CDia_Kalender::OnBnClickedTermine() {
 
     CDia_Notiz dlgBericht(this);
     dlgBericht.m_bNurLesen = true;
-    dlgBericht.m_strText = m_strMeldung;
+    dlgBericht.m_strText = std::move(m_strMeldung);  // megabytes; the caption comes next
     m_strMeldung = text1252::Format(
         "Termine f\xFCr die n\xE4"
         "chste %d Tage",

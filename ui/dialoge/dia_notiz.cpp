@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QTextCursor>
+#include <utility>
 
 #include "dialogeinheiten.h"
 #include "dialogergebnis.h"
@@ -38,7 +39,12 @@ int CDia_Notiz::DoModal() {
 void CDia_Notiz::OnInitDialog() {
     m_editNotiz->NurLesenSetzen(m_bNurLesen);
     m_ui->IDC_LEEREN->setEnabled(!m_bNurLesen);
-    m_editNotiz->KernTextSetzen(m_strText);
+    // A report, megabytes perhaps, is handed over, not copied; the box
+    // gives it back.
+    if (m_bNurLesen)
+        m_editNotiz->KernTextSetzen(std::move(m_strText));
+    else
+        m_editNotiz->KernTextSetzen(m_strText);
     // Emptied with its memory: a report handed back can be megabytes large.
     std::string().swap(g_strDialogText);
     const QString titel = textwandlung::VonKern(m_strTitel);
@@ -50,6 +56,13 @@ void CDia_Notiz::OnInitDialog() {
 }
 
 void CDia_Notiz::OnBnClickedOk() {
+    // A report cannot have changed: it goes back as it came, without
+    // encoding megabytes again.
+    if (m_bNurLesen) {
+        g_strDialogText = m_editNotiz->KernText();
+        accept();
+        return;
+    }
     // Only text set past the box's filter can hold such characters; keep
     // the dialog open rather than hand back a changed text.
     const QString fremd = m_editNotiz->NichtDarstellbareZeichen();

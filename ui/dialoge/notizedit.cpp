@@ -1,5 +1,6 @@
 #include "notizedit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDropEvent>
@@ -11,8 +12,10 @@
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <algorithm>
+#include <utility>
 
+#include "berichtsansicht.h"
+#include "berichtszugang.h"
 #include "dialogeinheiten.h"
 #include "textwandlung.h"
 #include "zeichenfilter.h"
@@ -34,45 +37,64 @@ QString Eingabetext(const QKeyEvent* e) {
 // Texts of more lines than this are set in groups of that many lines.
 constexpr qsizetype kZeilenJeAbsatz = 64;
 
-// Joins each group's lines with line separators, which the box shows and
-// hands back as line ends (toPlainText, copy, KernText) like paragraph ends.
-// CR LF and a lone CR end a line first, as Qt takes them.
-void InAbsaetze(QString& text) {
-    const auto zeilen =
-        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
-    if (zeilen <= kZeilenJeAbsatz) return;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    qsizetype zeile = 0;
-    for (QChar& c : text) {
-        if (c == u'\n' && ++zeile % kZeilenJeAbsatz != 0) c = QChar::LineSeparator;
-    }
-}
-
 }  // namespace
 
 CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
     TabstoppsSetzen();
+    berichtszugang::Anmelden();
 }
 
+CNotizEdit::~CNotizEdit() = default;
+
 std::string CNotizEdit::KernText() const {
+    if (m_pBericht != nullptr) return m_pBericht->Zeilen().KernText();
     // toPlainText() would turn no-break spaces into blanks.
     return textwandlung::NachKern(document()->toRawText());
 }
 
-void CNotizEdit::KernTextSetzen(const std::string& text) {
-    QString zeilen = textwandlung::VonKern(text);
-    InAbsaetze(zeilen);
-    setPlainText(zeilen);
+void CNotizEdit::KernTextSetzen(std::string text) {
+    if (!isReadOnly()) {
+        BerichtBeenden();
+        setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
+        return;
+    }
+    // Qt's box would lay out every line of a report before showing one.
+    const bool neu = m_pBericht == nullptr;
+    delete m_pBericht;
+    clear();
+    m_pBericht = new CBerichtsansicht(*this, std::move(text));
+    connect(m_pBericht, &CBerichtsansicht::AuswahlGeaendert, this,
+            [this] { berichtszugang::AuswahlMelden(this); });
+    if (neu) ZugangVergessen();
+}
+
+void CNotizEdit::BerichtBeenden() {
+    if (m_pBericht == nullptr) return;
+    const std::string text = m_pBericht->Zeilen().KernText();
+    delete m_pBericht;
+    m_pBericht = nullptr;
+    ZugangVergessen();
+    setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
+}
+
+// Qt keeps the accessible interface it made for the box; the box now reads
+// as a report, or again as an editor, so the next question makes it anew.
+void CNotizEdit::ZugangVergessen() {
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
 }
 
 QString CNotizEdit::NichtDarstellbareZeichen() const {
+    if (m_pBericht != nullptr)
+        return m_pBericht->Zeilen().HatNullzeichen() ? QString(QChar(u'\0')) : QString();
     return textwandlung::NichtDarstellbar(document()->toRawText());
 }
 
 void CNotizEdit::NurLesenSetzen(bool nurLesen) {
     setReadOnly(nurLesen);
+    if (!nurLesen) BerichtBeenden();
     setTextInteractionFlags(nurLesen ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
                                      : Qt::TextEditorInteraction);
 }
@@ -86,6 +108,13 @@ void CNotizEdit::keyPressEvent(QKeyEvent* e) {
     if (isReadOnly()) {
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
             e->accept();
+            return;
+        }
+        if (m_pBericht != nullptr) {
+            if (m_pBericht->Taste(e))
+                e->accept();
+            else
+                e->ignore();
             return;
         }
     } else {
@@ -131,7 +160,7 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
     }
     // A long text goes in as groups of lines, as a whole text is set.
     QString zeilen = text;
-    InAbsaetze(zeilen);
+    textwandlung::InAbsaetze(zeilen, kZeilenJeAbsatz);
     insertPlainText(zeilen);
     ensureCursorVisible();
 }
@@ -156,13 +185,19 @@ void CNotizEdit::dropEvent(QDropEvent* e) {
 
 void CNotizEdit::changeEvent(QEvent* e) {
     QPlainTextEdit::changeEvent(e);
-    if (e->type() == QEvent::FontChange) TabstoppsSetzen();
+    if (e->type() != QEvent::FontChange) return;
+    TabstoppsSetzen();
+    if (m_pBericht != nullptr) m_pBericht->Neu();
 }
 
 void CNotizEdit::mouseDoubleClickEvent(QMouseEvent* e) {
-    QPlainTextEdit::mouseDoubleClickEvent(e);
+    if (m_pBericht != nullptr)
+        m_pBericht->Doppelklick(e);
+    else
+        QPlainTextEdit::mouseDoubleClickEvent(e);
     m_doppelklickStelle = e->position().toPoint();
-    m_doppelklickText = textCursor().position();  // in the word clicked
+    // in the word clicked
+    m_doppelklickText = m_pBericht != nullptr ? int(m_pBericht->Cursor()) : textCursor().position();
     m_doppelklickZeit = QDeadlineTimer::current().deadline();
 }
 
@@ -173,6 +208,10 @@ void CNotizEdit::mousePressEvent(QMouseEvent* e) {
                           (e->position().toPoint() - m_doppelklickStelle).manhattanLength() <
                               QApplication::startDragDistance();
     m_doppelklickZeit = -1;
+    if (m_pBericht != nullptr) {
+        m_pBericht->Druecken(e, dreifach);
+        return;
+    }
     // Qt's own selection of a group scrolls to its end; the view stays put.
     const int oben = verticalScrollBar()->value();
     const int links = horizontalScrollBar()->value();
@@ -191,4 +230,61 @@ void CNotizEdit::mousePressEvent(QMouseEvent* e) {
 
 void CNotizEdit::TabstoppsSetzen() {
     setTabStopDistance(InPixel(QRect(0, 0, 32, 0), DialogbasisVon(font())).width());
+}
+
+// A report is shown, scrolled and selected in by its own view; Qt's box
+// keeps the frame, the scroll bars and the focus.
+void CNotizEdit::paintEvent(QPaintEvent* e) {
+    if (m_pBericht != nullptr)
+        m_pBericht->Malen(e);
+    else
+        QPlainTextEdit::paintEvent(e);
+}
+
+void CNotizEdit::resizeEvent(QResizeEvent* e) {
+    QPlainTextEdit::resizeEvent(e);
+    if (m_pBericht != nullptr) m_pBericht->Neu();
+}
+
+void CNotizEdit::showEvent(QShowEvent* e) {
+    QPlainTextEdit::showEvent(e);
+    if (m_pBericht != nullptr) m_pBericht->Neu();
+}
+
+void CNotizEdit::scrollContentsBy(int dx, int dy) {
+    if (m_pBericht != nullptr)
+        viewport()->update();
+    else
+        QPlainTextEdit::scrollContentsBy(dx, dy);
+}
+
+void CNotizEdit::mouseMoveEvent(QMouseEvent* e) {
+    if (m_pBericht != nullptr)
+        m_pBericht->Bewegen(e);
+    else
+        QPlainTextEdit::mouseMoveEvent(e);
+}
+
+void CNotizEdit::mouseReleaseEvent(QMouseEvent* e) {
+    if (m_pBericht != nullptr)
+        m_pBericht->Loslassen(e);
+    else
+        QPlainTextEdit::mouseReleaseEvent(e);
+}
+
+void CNotizEdit::contextMenuEvent(QContextMenuEvent* e) {
+    if (m_pBericht != nullptr)
+        m_pBericht->Kontextmenue(e);
+    else
+        QPlainTextEdit::contextMenuEvent(e);
+}
+
+void CNotizEdit::focusInEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusInEvent(e);
+    if (m_pBericht != nullptr) m_pBericht->Fokus(true);
+}
+
+void CNotizEdit::focusOutEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusOutEvent(e);
+    if (m_pBericht != nullptr) m_pBericht->Fokus(false);
 }

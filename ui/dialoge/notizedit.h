@@ -9,10 +9,13 @@
 #include <QPlainTextEdit>
 #include <string>
 
+class CBerichtsansicht;
+
 class CNotizEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CNotizEdit(QWidget* parent = nullptr);
+    ~CNotizEdit() override;
 
     // Whole text as the core holds it (Windows-1252, "\r\n"). KernText
     // throws std::invalid_argument if the box holds a character that
@@ -22,15 +25,21 @@ public:
     // paragraph of the document: a paragraph per line costs Qt's document
     // microseconds each, seconds for a report of megabytes. Nothing the
     // user sees changes; a triple click still selects one line.
+    // Read-only, the box shows the text through its report view, which
+    // lays out only the lines on screen; the document stays empty.
     std::string KernText() const;
-    void KernTextSetzen(const std::string& text);
+    void KernTextSetzen(std::string text);
 
     // The characters in the box that Windows-1252 cannot hold; normally empty.
     QString NichtDarstellbareZeichen() const;
 
     // Read-only but selectable and copyable with mouse and keyboard. Enter
-    // is still taken by the box, so it does not close a dialog.
+    // is still taken by the box, so it does not close a dialog. Set before
+    // the text.
     void NurLesenSetzen(bool nurLesen);
+
+    // The report shown read-only; null while the box edits.
+    CBerichtsansicht* Bericht() const { return m_pBericht; }
 
     // Beeps, shows the tooltip beside the cursor and emits Abgelehnt.
     void Ablehnen(const QString& zeichen);
@@ -48,9 +57,22 @@ protected:
     void changeEvent(QEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void TabstoppsSetzen();
+    void BerichtBeenden();
+    void ZugangVergessen();
+
+    CBerichtsansicht* m_pBericht = nullptr;  // a child of the box
 
     QPoint m_doppelklickStelle;
     qint64 m_doppelklickZeit = -1;  // ms of QDeadlineTimer's clock; -1: none

@@ -103,24 +103,64 @@ const std::array<char16_t, 256>& Zeichentabelle() {
 
 }  // namespace
 
-QString VonKern(const std::string& bytes) {
+namespace {
+
+// The line end after line `zeile` (counted from 1) of a text in groups.
+char16_t Zeilenende(qsizetype zeile, qsizetype zeilenJeAbsatz) {
+    return zeile % zeilenJeAbsatz == 0 ? u'\n' : char16_t(QChar::LineSeparator);
+}
+
+// Puts the LF line ends of [von, bis), the text's first lines, into groups.
+void Gruppieren(char16_t* von, char16_t* bis, qsizetype zeilenJeAbsatz) {
+    qsizetype zeile = 0;
+    for (char16_t* c = von; c != bis; ++c) {
+        if (*c == u'\n') *c = Zeilenende(++zeile, zeilenJeAbsatz);
+    }
+}
+
+}  // namespace
+
+QString VonKern(std::string_view bytes, qsizetype zeilenJeAbsatz) {
     // Every byte decodes; the five bytes 1252 leaves open become U+0081,
     // U+008D, U+008F, U+0090 and U+009D and encode back to themselves.
     const auto& tabelle = Zeichentabelle();
     QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
+    char16_t* const anfang = reinterpret_cast<char16_t*>(text.data());
+    char16_t* ziel = anfang;
     const std::size_t n = bytes.size();
+    qsizetype zeilen = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        if (b == '\r') {
-            *ziel++ = u'\n';  // CR LF and a lone CR alike
-            if (i + 1 < n && bytes[i + 1] == '\n') ++i;
-        } else {
+        if (b != '\r' && b != '\n') {
             *ziel++ = tabelle[b];
+            continue;
         }
+        // CR LF, a lone CR and a lone LF alike
+        if (b == '\r' && i + 1 < n && bytes[i + 1] == '\n') ++i;
+        ++zeilen;
+        if (zeilenJeAbsatz == 0 || zeilen <= zeilenJeAbsatz) {
+            *ziel++ = u'\n';
+            continue;
+        }
+        // Only now is the text known to be long: its first lines are grouped
+        // once, the rest as they come.
+        if (zeilen == zeilenJeAbsatz + 1) Gruppieren(anfang, ziel, zeilenJeAbsatz);
+        *ziel++ = Zeilenende(zeilen, zeilenJeAbsatz);
     }
-    text.truncate(qsizetype(ziel - reinterpret_cast<char16_t*>(text.data())));
+    text.truncate(qsizetype(ziel - anfang));
     return text;
+}
+
+void InAbsaetze(QString& text, qsizetype zeilenJeAbsatz) {
+    if (text.contains(u'\r'))
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    qsizetype zeilen = 0;
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0 && zeilen <= zeilenJeAbsatz;
+         i = text.indexOf(u'\n', i + 1))
+        ++zeilen;
+    if (zeilen <= zeilenJeAbsatz) return;
+    char16_t* const anfang = reinterpret_cast<char16_t*>(text.data());
+    Gruppieren(anfang, anfang + text.size(), zeilenJeAbsatz);
 }
 
 QString NichtDarstellbar(const QString& text) {

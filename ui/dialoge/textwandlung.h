@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace textwandlung {
 
@@ -14,8 +15,18 @@ namespace textwandlung {
 // it throws std::invalid_argument rather than store a changed text.
 std::string NachKern(const QString& text);
 
-// Windows-1252 bytes -> QString; "\r\n" becomes "\n".
-QString VonKern(const std::string& bytes);
+// Windows-1252 bytes -> QString; "\r\n" becomes "\n". A text of more
+// than `zeilenJeAbsatz` lines (if not 0) comes in groups of lines, as
+// InAbsaetze makes them, in the same pass.
+QString VonKern(std::string_view bytes, qsizetype zeilenJeAbsatz = 0);
+
+// Qt's document costs microseconds per paragraph, seconds for a report of
+// megabytes with a paragraph per line. A text of more than
+// `zeilenJeAbsatz` lines is therefore set as paragraphs of that many lines,
+// joined within by line separators (U+2028), which Qt's text box shows, and
+// hands back (toPlainText, copy, NachKern), as line ends. CR LF and a lone
+// CR end a line first, as Qt takes them.
+void InAbsaetze(QString& text, qsizetype zeilenJeAbsatz);
 
 // The characters of `text` that Windows-1252 cannot hold, each once, in
 // order of appearance; empty when all can be held. Line ends count as

@@ -24,6 +24,25 @@ private slots:
                  std::string("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\n"));
     }
 
+    // A long text comes in paragraphs of 64 lines, the same whether it is
+    // decoded or pasted, and goes back to the core byte for byte.
+    void langeTexteInAbsaetzen() {
+        for (int zeilen : {64, 65, 129}) {
+            std::string bytes, kern;
+            for (int i = 1; i <= zeilen; ++i) {
+                bytes += "Zeile\xE4" + std::string(i % 3 ? "\r\n" : "\r");
+                kern += "Zeile\xE4\r\n";
+            }
+            QString gruppiert = VonKern(bytes, 64);
+            QString eingefuegt = QString::fromLatin1(bytes);  // CR LF and CR as pasted
+            InAbsaetze(eingefuegt, 64);
+            QCOMPARE(gruppiert, eingefuegt);
+            QCOMPARE(gruppiert.count(u'\n'), zeilen > 64 ? zeilen / 64 : zeilen);
+            QCOMPARE(gruppiert.indexOf(u'\n'), zeilen > 64 ? 64 * 7 - 1 : 6);
+            QCOMPARE(NachKern(gruppiert), kern);
+        }
+    }
+
     // Refused rather than stored changed.
     void nichtDarstellbares() {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, NachKern(QStringLiteral("Kraków ő")));

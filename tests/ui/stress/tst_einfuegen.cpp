@@ -23,6 +23,7 @@
 #include "fenstertreiber.h"
 #include "monatskalender.h"
 #include "notizedit.h"
+#include "textwandlung.h"
 
 using namespace Qt::StringLiterals;
 using namespace fenster;
@@ -163,7 +164,7 @@ QString Inhalt(QWidget* pFeld) {
         return pZeile->text()
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             .replace(u'\r', u'\n');
-    return qobject_cast<CNotizEdit*>(pFeld)->toPlainText();
+    return textwandlung::VonKern(qobject_cast<CNotizEdit*>(pFeld)->KernText());
 }
 
 }  // namespace
