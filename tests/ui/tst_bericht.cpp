@@ -176,10 +176,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    CKalenderApp app(argc, argv);
-    TestBericht test;
-    return FenstertestAusfuehren(test, argc, argv);
-}
+FENSTERTEST_MAIN(TestBericht)
 
 #include "tst_bericht.moc"
