@@ -2,38 +2,14 @@
 
 #include <QAccessibleWidget>
 #include <QScrollBar>
+#include <QTextBoundaryFinder>
 #include <algorithm>
+#include <utility>
 
 #include "berichtsansicht.h"
 #include "notizedit.h"
 
 namespace {
-
-// Qt's own rules for characters, words, sentences and lines, asked of a
-// few lines around the offset instead of the whole report.
-class Ausschnitt : public QAccessibleTextInterface {
-public:
-    explicit Ausschnitt(QString text) : m_text(std::move(text)) {}
-    QString text(int von, int bis) const override { return m_text.mid(von, bis - von); }
-    int characterCount() const override { return int(m_text.size()); }
-    void selection(int, int* von, int* bis) const override { *von = *bis = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* von, int* bis) const override {
-        *von = *bis = 0;
-        return QString();
-    }
-
-private:
-    QString m_text;
-};
 
 class Berichtszugang : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -92,47 +68,77 @@ public:
         Ansicht().Zeigen(bis);
         Ansicht().Zeigen(von);
     }
-    QString attributes(int pos, int* von, int* bis) const override {
-        *von = *bis = pos;
+    // One run without attributes: a screen reader that reads a line run by
+    // run gets it whole.
+    QString attributes(int, int* von, int* bis) const override {
+        *von = 0;
+        *bis = characterCount();
         return QString();
     }
 
+    // Bounded as Qt's text boxes bound them: a line without its line end,
+    // a word or sentence within its line.
+    QString textAtOffset(int pos, QAccessible::TextBoundaryType art, int* von,
+                         int* bis) const override {
+        return Liefern(Grenzen(pos, art), von, bis);
+    }
     QString textBeforeOffset(int pos, QAccessible::TextBoundaryType art, int* von,
                              int* bis) const override {
-        return Umgebung(pos, art, von, bis, &QAccessibleTextInterface::textBeforeOffset);
+        const Bereich hier = Grenzen(pos, art);
+        return Liefern(hier.first > 0 ? Grenzen(hier.first - 1, art) : Bereich(0, 0), von, bis);
     }
     QString textAfterOffset(int pos, QAccessible::TextBoundaryType art, int* von,
                             int* bis) const override {
-        return Umgebung(pos, art, von, bis, &QAccessibleTextInterface::textAfterOffset);
-    }
-    QString textAtOffset(int pos, QAccessible::TextBoundaryType art, int* von,
-                         int* bis) const override {
-        return Umgebung(pos, art, von, bis, &QAccessibleTextInterface::textAtOffset);
+        const Bereich hier = Grenzen(pos, art);
+        const int ende = characterCount();
+        if (hier.second >= ende) return Liefern({ende, ende}, von, bis);
+        Bereich danach = Grenzen(hier.second, art);
+        if (danach == hier) danach = Grenzen(hier.second + 1, art);  // past a line end
+        return Liefern(danach, von, bis);
     }
 
 private:
+    using Bereich = std::pair<int, int>;
+
     CBerichtsansicht& Ansicht() const { return *m_box->Bericht(); }
 
-    using Frage = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*,
-                                                        int*) const;
+    QString Liefern(Bereich bereich, int* von, int* bis) const {
+        *von = bereich.first;
+        *bis = bereich.second;
+        return text(bereich.first, bereich.second);
+    }
 
-    // The line of `pos` and one on each side are enough for every boundary
-    // but the whole text.
-    QString Umgebung(int pos, QAccessible::TextBoundaryType art, int* von, int* bis,
-                     Frage frage) const {
+    Bereich Grenzen(int pos, QAccessible::TextBoundaryType art) const {
         const Berichtszeilen& zeilen = Ansicht().Zeilen();
-        qsizetype anfang = 0, ende = zeilen.Zeichen();
-        if (art != QAccessible::NoBoundary) {
-            const qsizetype z = zeilen.ZeileBei(std::clamp<qsizetype>(pos, 0, zeilen.Zeichen()));
-            anfang = zeilen.Anfang(std::max<qsizetype>(0, z - 1));
-            ende = z + 2 < zeilen.Zeilen() ? zeilen.Anfang(z + 2) : zeilen.Zeichen();
+        const int ende = int(zeilen.Zeichen());
+        pos = std::clamp(pos, 0, ende);
+        const qsizetype z = zeilen.ZeileBei(pos);
+        const int anfang = int(zeilen.Anfang(z)), laenge = int(zeilen.Laenge(z));
+        switch (art) {
+            case QAccessible::CharBoundary:
+                return {pos, std::min(pos + 1, ende)};
+            case QAccessible::WordBoundary:
+            case QAccessible::SentenceBoundary: {
+                QTextBoundaryFinder grenzen(art == QAccessible::WordBoundary
+                                                ? QTextBoundaryFinder::Word
+                                                : QTextBoundaryFinder::Sentence,
+                                            zeilen.Zeile(z));
+                grenzen.setPosition(pos - anfang);
+                int vor = pos - anfang;
+                if (!(grenzen.isAtBoundary() &&
+                      grenzen.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+                    vor = std::max(0, int(grenzen.toPreviousBoundary()));
+                grenzen.setPosition(vor);
+                const qsizetype nach = grenzen.toNextBoundary();
+                return {anfang + vor, anfang + (nach < 0 ? laenge : int(nach))};
+            }
+            case QAccessible::LineBoundary:
+            case QAccessible::ParagraphBoundary:
+                return {anfang, anfang + laenge};
+            case QAccessible::NoBoundary:
+                break;
         }
-        const Ausschnitt ausschnitt(zeilen.Text(anfang, ende));
-        *von = *bis = -1;
-        const QString text = (ausschnitt.*frage)(int(pos - anfang), art, von, bis);
-        if (*von >= 0) *von += int(anfang);
-        if (*bis >= 0) *bis += int(anfang);
-        return text;
+        return {0, ende};
     }
 
     CNotizEdit* m_box;
