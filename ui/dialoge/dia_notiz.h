@@ -20,8 +20,9 @@ public:
     ~CDia_Notiz() override;
 
     bool m_bNurLesen = false;  // true: report mode
-    std::string
-        m_strText;  // shown when the dialog opens (Windows-1252); a report moves on into the box
+    // Shown when the dialog opens (Windows-1252); a report moves on into
+    // the box rather than being copied.
+    std::string m_strText;
     std::string m_strTitel;  // caption (Windows-1252)
 
     // Empties g_strDialogText, shows m_strText under m_strTitel and runs the

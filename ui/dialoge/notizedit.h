@@ -4,7 +4,8 @@
 // focus as in a dialog, tab stops every 32 dialog units. Characters
 // Windows-1252 cannot hold are refused when typed, pasted or dropped,
 // visibly (a beep and a tooltip naming them); a refused paste or drop
-// inserts nothing.
+// inserts nothing. Read-only it shows a report, of any size, through a view
+// that lays out only the lines on screen (CBerichtsansicht).
 
 #include <QPlainTextEdit>
 #include <string>
@@ -25,8 +26,7 @@ public:
     // paragraph of the document: a paragraph per line costs Qt's document
     // microseconds each, seconds for a report of megabytes. Nothing the
     // user sees changes; a triple click still selects one line.
-    // Read-only, the box shows the text through its report view, which
-    // lays out only the lines on screen; the document stays empty.
+    // Read-only, the text goes to the report view; the document stays empty.
     std::string KernText() const;
     void KernTextSetzen(std::string text);
 
