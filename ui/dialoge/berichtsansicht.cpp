@@ -377,9 +377,10 @@ void CBerichtsansicht::Bewegen(QMouseEvent* e) {
     if (m_maus == Maus::Waehlen)
         Setzen(pos, true);
     else if (pos < m_wortAnfang)  // word by word, the double-clicked word kept
-        Auswaehlen(m_wortEnde, Wort(pos).first);
+        Auswaehlen(m_wortEnde, m_zeilen.Einheit(pos, QTextBoundaryFinder::Word).first);
     else
-        Auswaehlen(m_wortAnfang, std::max(m_wortEnde, Wort(pos).second));
+        Auswaehlen(m_wortAnfang,
+                   std::max(m_wortEnde, m_zeilen.Einheit(pos, QTextBoundaryFinder::Word).second));
 }
 
 void CBerichtsansicht::Loslassen(QMouseEvent* e) {
@@ -389,23 +390,10 @@ void CBerichtsansicht::Loslassen(QMouseEvent* e) {
     m_maus = Maus::Nichts;
 }
 
-// The word, or run of blanks or signs, at `pos`, as a double click takes it.
-std::pair<qsizetype, qsizetype> CBerichtsansicht::Wort(qsizetype pos) {
-    const qsizetype z = m_zeilen.ZeileBei(pos);
-    const qsizetype anfang = m_zeilen.Anfang(z);
-    QTextBoundaryFinder grenzen(QTextBoundaryFinder::Word, Layout(z)->text());
-    grenzen.setPosition(int(pos - anfang));
-    qsizetype von = pos;
-    if (!(grenzen.isAtBoundary() && grenzen.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
-        von = anfang + std::max<qsizetype>(0, grenzen.toPreviousBoundary());
-    grenzen.setPosition(int(von - anfang));
-    const qsizetype naechste = grenzen.toNextBoundary();
-    return {von, naechste < 0 ? anfang + m_zeilen.Laenge(z) : anfang + naechste};
-}
-
 void CBerichtsansicht::Doppelklick(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    std::tie(m_wortAnfang, m_wortEnde) = Wort(PositionBei(e->position().toPoint()));
+    std::tie(m_wortAnfang, m_wortEnde) =
+        m_zeilen.Einheit(PositionBei(e->position().toPoint()), QTextBoundaryFinder::Word);
     Auswaehlen(m_wortAnfang, m_wortEnde);
     m_maus = Maus::Woerter;
     AuswahlUebernehmen();

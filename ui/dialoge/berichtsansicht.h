@@ -72,7 +72,6 @@ private:
     void Setzen(qsizetype pos, bool halten);  // halten: the anchor stays
     void Neuzeichnen();
     qsizetype Wortgrenze(qsizetype pos, bool vor);
-    std::pair<qsizetype, qsizetype> Wort(qsizetype pos);
     void AuswahlUebernehmen() const;  // to the X11 selection
     void Ziehen();
 

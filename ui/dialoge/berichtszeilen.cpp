@@ -60,6 +60,20 @@ QString Berichtszeilen::Zeile(qsizetype zeile) const {
                                                                   std::size_t(Laenge(zeile))));
 }
 
+std::pair<qsizetype, qsizetype> Berichtszeilen::Einheit(
+    qsizetype pos, QTextBoundaryFinder::BoundaryType art) const {
+    const qsizetype z = ZeileBei(pos);
+    const qsizetype anfang = Anfang(z);
+    QTextBoundaryFinder grenzen(art, Zeile(z));
+    grenzen.setPosition(pos - anfang);
+    qsizetype von = pos;
+    if (!(grenzen.isAtBoundary() && grenzen.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+        von = anfang + std::max<qsizetype>(0, grenzen.toPreviousBoundary());
+    grenzen.setPosition(von - anfang);
+    const qsizetype naechste = grenzen.toNextBoundary();
+    return {von, anfang + (naechste < 0 ? Laenge(z) : naechste)};
+}
+
 QString Berichtszeilen::Text(qsizetype von, qsizetype bis) const {
     if (bis <= von) return QString();
     const std::size_t a = Byte(von);

@@ -6,7 +6,9 @@
 // LF, a lone CR or LF) is one character.
 
 #include <QString>
+#include <QTextBoundaryFinder>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Berichtszeilen {
@@ -21,6 +23,10 @@ public:
     qsizetype ZeileBei(qsizetype pos) const;  // the line `pos` is in or ends
 
     QString Zeile(qsizetype zeile) const;
+    // The word (or sentence) at `pos`, a run of blanks or signs included,
+    // as a double click or a screen reader takes it; never past its line.
+    std::pair<qsizetype, qsizetype> Einheit(qsizetype pos,
+                                            QTextBoundaryFinder::BoundaryType art) const;
     QString Text(qsizetype von, qsizetype bis) const;  // line ends as "\n"
 
     // As the core holds it: every line end "\r\n".

@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QScrollBar>
-#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <utility>
 
@@ -119,18 +118,10 @@ private:
                 return {pos, std::min(pos + 1, ende)};
             case QAccessible::WordBoundary:
             case QAccessible::SentenceBoundary: {
-                QTextBoundaryFinder grenzen(art == QAccessible::WordBoundary
-                                                ? QTextBoundaryFinder::Word
-                                                : QTextBoundaryFinder::Sentence,
-                                            zeilen.Zeile(z));
-                grenzen.setPosition(pos - anfang);
-                int vor = pos - anfang;
-                if (!(grenzen.isAtBoundary() &&
-                      grenzen.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
-                    vor = std::max(0, int(grenzen.toPreviousBoundary()));
-                grenzen.setPosition(vor);
-                const qsizetype nach = grenzen.toNextBoundary();
-                return {anfang + vor, anfang + (nach < 0 ? laenge : int(nach))};
+                const auto [von, bis] = zeilen.Einheit(pos, art == QAccessible::WordBoundary
+                                                                ? QTextBoundaryFinder::Word
+                                                                : QTextBoundaryFinder::Sentence);
+                return {int(von), int(bis)};
             }
             case QAccessible::LineBoundary:
             case QAccessible::ParagraphBoundary:

@@ -196,8 +196,7 @@ void CNotizEdit::mouseDoubleClickEvent(QMouseEvent* e) {
     else
         QPlainTextEdit::mouseDoubleClickEvent(e);
     m_doppelklickStelle = e->position().toPoint();
-    // in the word clicked
-    m_doppelklickText = m_pBericht != nullptr ? int(m_pBericht->Cursor()) : textCursor().position();
+    m_doppelklickText = textCursor().position();  // in the word clicked
     m_doppelklickZeit = QDeadlineTimer::current().deadline();
 }
 
