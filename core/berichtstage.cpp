@@ -4,12 +4,10 @@
 
 #include "text1252.h"
 
-namespace {
-
-constexpr std::ptrdiff_t kVoraus = 4;  // notes
-constexpr std::size_t kCachezeile = 64;
-
-}  // namespace
+void Vorholen(const std::string& text) noexcept {
+    constexpr std::size_t kCachezeile = 64;
+    for (std::size_t i = 0; i < text.size(); i += kCachezeile) __builtin_prefetch(text.data() + i);
+}
 
 std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
                                        const CSchluesselMap<Datumswert>& daten,
@@ -17,14 +15,9 @@ std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
     std::vector<BerichtsTag> tage;
     tage.reserve(muster.Laenge() == 0 ? notizen.size() : 0);  // the empty pattern finds all
     for (auto eintrag = notizen.begin(); eintrag != notizen.end(); ++eintrag) {
-        // The texts lie on the heap: fetch a few ahead while this one is
-        // searched, or the walk waits on memory most of the time.
         // The empty pattern reads no text: fetching would only crowd the cache.
-        if (muster.Laenge() > 0 && notizen.end() - eintrag > kVoraus) {
-            const std::string& spaeter = eintrag[kVoraus].second;
-            for (std::size_t i = 0; i < spaeter.size(); i += kCachezeile)
-                __builtin_prefetch(spaeter.data() + i);
-        }
+        if (muster.Laenge() > 0 && notizen.end() - eintrag > kVoraus)
+            Vorholen(eintrag[kVoraus].second);
         if (muster.Finden(eintrag->second) < 0) continue;
         // The store changes both maps together, so their entries stand in
         // the same order: the entry at the same place usually holds the key.

@@ -28,6 +28,11 @@ std::vector<BerichtsTag> TageMitMuster(const Notizen& notizen,
 // that key (keys are unique). Spares a hash probe into cold memory per day.
 Notizen::const_iterator NotizVon(const Notizen& notizen, const BerichtsTag& tag);
 
+// The texts lie on the heap, each on its own: a walk over them fetches this
+// many ahead while it works on one, or it waits on memory most of the time.
+inline constexpr std::ptrdiff_t kVoraus = 4;  // notes
+void Vorholen(const std::string& text) noexcept;
+
 // A day as the reports' lines name it; zeros and empty names when the local
 // breakdown fails.
 struct Tageskopf {

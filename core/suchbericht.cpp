@@ -1,7 +1,5 @@
 // The search report: every committed note containing the term, in date order.
 
-#include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -12,33 +10,17 @@
 
 namespace {
 
-// A listed day: its note and how its header names it.
-struct Abschnitt {
-    const std::string* notiz;
-    Tageskopf kopf;
-};
-
 constexpr char kKopf[] = "==========\tNotiz f\xFCr %02d. %s %d, %s\t==========\r\n";
-constexpr std::size_t kKopfFest = std::string_view(kKopf).size() - 10;  // without the fields
+// The longest header: day of two digits, names of 3 and 4 bytes, a year of
+// any int. "%02d" and "%d" of an int take at most 11 bytes each.
+constexpr std::size_t kKopfHoechstens = std::string_view(kKopf).size() - 10 + 11 + 3 + 11 + 4;
 
-// Bytes of a number printed with %d.
-std::size_t Stellen(int zahl) {
-    char ziffern[16];
-    return static_cast<std::size_t>(std::to_chars(ziffern, ziffern + sizeof ziffern, zahl).ptr -
-                                    ziffern);
-}
-
-std::size_t KopfLaenge(const Tageskopf& kopf) {
-    return kKopfFest + std::max<std::size_t>(2, Stellen(kopf.tag)) + kopf.monat.size() +
-           Stellen(kopf.jahr) + kopf.wochentag.size();
-}
-
-// The header line of a section, into `nach`, reusing its storage.
-void KopfFormatieren(const Tageskopf& kopf, std::string& nach) {
-    char zeile[96];  // names of 3 and 4 bytes: it fits
+// The header line of a section, appended to the report.
+void KopfAnhaengen(const Tageskopf& kopf, std::string& bericht) {
+    char zeile[kKopfHoechstens + 1];
     const int n = std::snprintf(zeile, sizeof zeile, kKopf, kopf.tag, kopf.monat.c_str(), kopf.jahr,
                                 kopf.wochentag.c_str());
-    nach.assign(zeile, static_cast<std::size_t>(n));
+    bericht.append(zeile, static_cast<std::size_t>(n));
 }
 
 }  // namespace
@@ -49,27 +31,25 @@ std::string CNotizBuch::NotizenFinden() {
 
     const std::vector<BerichtsTag> tage = TageMitMuster(m_mapNotiz, m_mapDatum, begriff);
 
-    // Every section is found before the first is written, so the report is
-    // allocated once at its final size. Grown by doubling, a report of
-    // megabytes was copied over and over and each new block's pages faulted
-    // in afresh, which made long reports slower per byte than short ones.
-    std::vector<Abschnitt> abschnitte;
-    abschnitte.reserve(tage.size());
-    std::size_t laenge = 0;
-    for (const BerichtsTag& tag : tage) {
-        const auto notiz = NotizVon(m_mapNotiz, tag);
-        if (notiz == m_mapNotiz.end()) continue;
-        abschnitte.push_back({&notiz->second, KopfVon(tag.tag)});
-        laenge += KopfLaenge(abschnitte.back().kopf) + notiz->second.size() + 2;
-    }
+    // Room for every section is taken before the first is written. Grown by
+    // doubling, a report of megabytes was copied over and over and each new
+    // block's pages faulted in afresh, which made long reports slower per
+    // byte than short ones. The sections are then written in one pass, each
+    // note copied while its entry is still at hand: at tens of thousands of
+    // notes a second walk would fetch every entry from memory again.
+    std::size_t hoechstens = 0;
+    for (const BerichtsTag& tag : tage)
+        hoechstens += kKopfHoechstens + tag.eintrag->second.size() + 2;
 
     std::string bericht;
-    bericht.reserve(laenge);
-    for (const Abschnitt& abschnitt : abschnitte) {
-        KopfFormatieren(abschnitt.kopf, m_strPuffer);
-        bericht += m_strPuffer;
+    bericht.reserve(hoechstens);
+    for (auto tag = tage.begin(); tag != tage.end(); ++tag) {
+        if (tage.end() - tag > kVoraus) Vorholen(tag[kVoraus].eintrag->second);
+        const auto notiz = NotizVon(m_mapNotiz, *tag);
+        if (notiz == m_mapNotiz.end()) continue;
+        KopfAnhaengen(KopfVon(tag->tag), bericht);
         // appended, not formatted with %s, so a NUL byte cannot cut the note short
-        bericht += *abschnitt.notiz;
+        bericht += notiz->second;
         bericht += "\r\n";
     }
     return bericht;
