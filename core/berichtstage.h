@@ -31,6 +31,10 @@ Notizen::const_iterator NotizVon(const Notizen& notizen, const BerichtsTag& tag)
 // The texts lie on the heap, each on its own: a walk over them fetches this
 // many ahead while it works on one, or it waits on memory most of the time.
 inline constexpr std::ptrdiff_t kVoraus = 4;  // notes
+// A walk over listed days finds each text's address in the day's entry,
+// which lies out in memory too: the entry is fetched this much further
+// ahead, or fetching the text waits on it.
+inline constexpr std::ptrdiff_t kEintragVoraus = 16;  // days
 void Vorholen(const std::string& text) noexcept;
 
 // A day as the reports' lines name it; zeros and empty names when the local

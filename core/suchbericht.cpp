@@ -44,6 +44,7 @@ std::string CNotizBuch::NotizenFinden() {
     std::string bericht;
     bericht.reserve(hoechstens);
     for (auto tag = tage.begin(); tag != tage.end(); ++tag) {
+        if (tage.end() - tag > kEintragVoraus) __builtin_prefetch(&*tag[kEintragVoraus].eintrag);
         if (tage.end() - tag > kVoraus) Vorholen(tag[kVoraus].eintrag->second);
         const auto notiz = NotizVon(m_mapNotiz, *tag);
         if (notiz == m_mapNotiz.end()) continue;
