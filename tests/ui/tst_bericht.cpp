@@ -91,6 +91,10 @@ private slots:
         if (QApplication::clipboard()->supportsSelection()) QCOMPARE(auswahl, gezogen);
         QCOMPARE(wort, QStringLiteral("Müller"));
         QCOMPARE(zeile, QStringLiteral("Praxis Müller\n"));
+        // The report is closed: what was copied and marked can still be pasted.
+        QCOMPARE(QApplication::clipboard()->text(), zeile);
+        if (QApplication::clipboard()->supportsSelection())
+            QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), zeile);
     }
 
     // Keys select as in Qt's box; the report's end is there at once.

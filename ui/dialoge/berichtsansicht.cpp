@@ -20,8 +20,12 @@
 #include <tuple>
 #include <utility>
 
+#include "auswahldaten.h"
+
 CBerichtsansicht::CBerichtsansicht(QPlainTextEdit& box, std::string bytes)
-    : QObject(&box), m_box(box), m_zeilen(std::move(bytes)) {
+    : QObject(&box),
+      m_box(box),
+      m_zeilen(std::make_shared<const Berichtszeilen>(std::move(bytes))) {
     // Qt's box would page its own, empty, document.
     QObject::disconnect(m_box.verticalScrollBar(), SIGNAL(actionTriggered(int)), &m_box, nullptr);
     Neu();
@@ -35,7 +39,7 @@ QTextLayout* CBerichtsansicht::Layout(qsizetype zeile) {
     if (QTextLayout* layout = m_layouts.object(zeile)) return layout;
     const QTextDocument& dokument = *m_box.document();
     const qreal rand = dokument.documentMargin();
-    auto* layout = new QTextLayout(m_zeilen.Zeile(zeile), dokument.defaultFont());
+    auto* layout = new QTextLayout(m_zeilen->Zeile(zeile), dokument.defaultFont());
     layout->setTextOption(dokument.defaultTextOption());
     layout->setCacheEnabled(true);
     layout->beginLayout();
@@ -72,13 +76,13 @@ void CBerichtsansicht::Bildlaufleisten() {
     const qreal sichtbar = flaeche.height() - rand - 1;
     qreal y = rand;
     qsizetype vonUnten = 0;
-    for (qsizetype z = m_zeilen.Zeilen() - 1; z >= 0; --z) {
+    for (qsizetype z = m_zeilen->Zeilen() - 1; z >= 0; --z) {
         y += Hoehe(z);
         if (y > sichtbar) break;
         ++vonUnten;
     }
     QScrollBar& senkrecht = *m_box.verticalScrollBar();
-    senkrecht.setRange(0, int(std::max<qsizetype>(0, m_zeilen.Zeilen() - vonUnten)));
+    senkrecht.setRange(0, int(std::max<qsizetype>(0, m_zeilen->Zeilen() - vonUnten)));
     senkrecht.setPageStep(int(vonUnten));
     QScrollBar& waagrecht = *m_box.horizontalScrollBar();
     waagrecht.setRange(0, std::max(0, int(m_breite) - flaeche.width()));
@@ -113,12 +117,12 @@ void CBerichtsansicht::Malen(QPaintEvent* e) {
 
     const qsizetype oben = m_box.verticalScrollBar()->value();
     QPointF versatz(-links, ObenVon(oben));
-    for (qsizetype z = oben; z < m_zeilen.Zeilen(); ++z) {
+    for (qsizetype z = oben; z < m_zeilen->Zeilen(); ++z) {
         QTextLayout* layout = Layout(z);
         const qreal hoehe = Hoehe(z);
         if (versatz.y() + hoehe >= bereich.top() && versatz.y() <= bereich.bottom()) {
             // Positions within the line; the line end belongs to it.
-            const qsizetype anfang = m_zeilen.Anfang(z), laenge = m_zeilen.Laenge(z) + 1;
+            const qsizetype anfang = m_zeilen->Anfang(z), laenge = m_zeilen->Laenge(z) + 1;
             QList<QTextLayout::FormatRange> auswahl;
             if (von - anfang < laenge && bis - anfang > 0 && bis > von)
                 auswahl.append({int(von - anfang), int(bis - von), markiert});
@@ -138,19 +142,19 @@ qsizetype CBerichtsansicht::PositionBei(QPoint punkt) {
     const int hoehe = m_box.viewport()->height();
     qreal y = ObenVon(oben);
     qsizetype z = oben;
-    while (z + 1 < m_zeilen.Zeilen()) {
+    while (z + 1 < m_zeilen->Zeilen()) {
         const qreal h = Hoehe(z);
         if (punkt.y() < y + h || y + h > hoehe) break;
         y += h;
         ++z;
     }
     const qreal x = punkt.x() + m_box.horizontalScrollBar()->value();
-    return m_zeilen.Anfang(z) + Layout(z)->lineAt(0).xToCursor(x);
+    return m_zeilen->Anfang(z) + Layout(z)->lineAt(0).xToCursor(x);
 }
 
 QRect CBerichtsansicht::Zeichenrechteck(qsizetype pos) {
-    pos = std::clamp<qsizetype>(pos, 0, m_zeilen.Zeichen());
-    const qsizetype z = m_zeilen.ZeileBei(pos);
+    pos = std::clamp<qsizetype>(pos, 0, m_zeilen->Zeichen());
+    const qsizetype z = m_zeilen->ZeileBei(pos);
     const qsizetype oben = m_box.verticalScrollBar()->value();
     const qreal zeilenhoehe = Hoehe(z);
     qreal y = ObenVon(oben);
@@ -160,15 +164,15 @@ QRect CBerichtsansicht::Zeichenrechteck(qsizetype pos) {
         y += qreal(z - oben) * zeilenhoehe;  // far off screen: close enough
     }
     const QTextLine linie = Layout(z)->lineAt(0);
-    const int spalte = int(pos - m_zeilen.Anfang(z));
+    const int spalte = int(pos - m_zeilen->Anfang(z));
     const qreal links = linie.cursorToX(spalte);
-    const qreal rechts = spalte < m_zeilen.Laenge(z) ? linie.cursorToX(spalte + 1) : links;
+    const qreal rechts = spalte < m_zeilen->Laenge(z) ? linie.cursorToX(spalte + 1) : links;
     const int versatz = m_box.horizontalScrollBar()->value();
     return QRectF(links - versatz, y, rechts - links, zeilenhoehe).toAlignedRect();
 }
 
 void CBerichtsansicht::Zeigen(qsizetype pos) {
-    const qsizetype z = m_zeilen.ZeileBei(pos);
+    const qsizetype z = m_zeilen->ZeileBei(pos);
     QScrollBar& senkrecht = *m_box.verticalScrollBar();
     if (z < senkrecht.value()) {
         senkrecht.setValue(int(z));
@@ -176,32 +180,32 @@ void CBerichtsansicht::Zeigen(qsizetype pos) {
         // Line z at the bottom, counted as the scroll bar counts its range.
         const qreal rand = m_box.document()->documentMargin();
         const qreal platz = m_box.viewport()->height() - rand - 1;
-        qreal y = (z + 1 == m_zeilen.Zeilen() ? rand : 0) + Hoehe(z);
+        qreal y = (z + 1 == m_zeilen->Zeilen() ? rand : 0) + Hoehe(z);
         qsizetype oben = z;
         while (oben > senkrecht.value() && y + Hoehe(oben - 1) <= platz) y += Hoehe(--oben);
         if (oben > senkrecht.value()) senkrecht.setValue(int(oben));
     }
     // Sideways the cursor comes to the middle, as in Qt's box.
     QScrollBar& waagrecht = *m_box.horizontalScrollBar();
-    const qreal x = Layout(z)->lineAt(0).cursorToX(int(pos - m_zeilen.Anfang(z)));
+    const qreal x = Layout(z)->lineAt(0).cursorToX(int(pos - m_zeilen->Anfang(z)));
     const int breite = m_box.viewport()->width();
     const qreal links = x - waagrecht.value();
     if (links < 0 || links + m_box.cursorWidth() > breite) waagrecht.setValue(int(x) - breite / 2);
 }
 
 void CBerichtsansicht::Auswaehlen(qsizetype anker, qsizetype cursor) {
-    m_anker = std::clamp<qsizetype>(anker, 0, m_zeilen.Zeichen());
+    m_anker = std::clamp<qsizetype>(anker, 0, m_zeilen->Zeichen());
     Setzen(cursor, true);
 }
 
 void CBerichtsansicht::AllesAuswaehlen() {
     m_anker = 0;
-    Setzen(m_zeilen.Zeichen(), true);
+    Setzen(m_zeilen->Zeichen(), true);
     AuswahlUebernehmen();
 }
 
 void CBerichtsansicht::Setzen(qsizetype pos, bool halten) {
-    m_cursor = std::clamp<qsizetype>(pos, 0, m_zeilen.Zeichen());
+    m_cursor = std::clamp<qsizetype>(pos, 0, m_zeilen->Zeichen());
     if (!halten) m_anker = m_cursor;
     Zeigen(m_cursor);
     // A moved cursor shows at once, as in Qt's box.
@@ -214,26 +218,28 @@ void CBerichtsansicht::Setzen(qsizetype pos, bool halten) {
 }
 
 QString CBerichtsansicht::Auswahl() const {
-    // Qt's box copies its plain text, no-break spaces as blanks.
-    QString text = m_zeilen.Text(std::min(m_anker, m_cursor), std::max(m_anker, m_cursor));
-    return text.replace(QChar::Nbsp, u' ');
+    return CAuswahldaten::Text(*m_zeilen, std::min(m_anker, m_cursor), std::max(m_anker, m_cursor));
+}
+
+QMimeData* CBerichtsansicht::Auswahldaten() const {
+    return new CAuswahldaten(m_zeilen, std::min(m_anker, m_cursor), std::max(m_anker, m_cursor));
 }
 
 void CBerichtsansicht::Kopieren() const {
-    if (m_anker != m_cursor) QGuiApplication::clipboard()->setText(Auswahl());
+    if (m_anker != m_cursor) QGuiApplication::clipboard()->setMimeData(Auswahldaten());
 }
 
 void CBerichtsansicht::AuswahlUebernehmen() const {
     QClipboard& ablage = *QGuiApplication::clipboard();
     if (m_anker != m_cursor && ablage.supportsSelection())
-        ablage.setText(Auswahl(), QClipboard::Selection);
+        ablage.setMimeData(Auswahldaten(), QClipboard::Selection);
 }
 
 // The start of the next word, or of the word before, as Ctrl+Right and
 // Ctrl+Left find it; past a line's end the next line.
 qsizetype CBerichtsansicht::Wortgrenze(qsizetype pos, bool vor) {
-    const qsizetype z = m_zeilen.ZeileBei(pos);
-    const qsizetype anfang = m_zeilen.Anfang(z), laenge = m_zeilen.Laenge(z);
+    const qsizetype z = m_zeilen->ZeileBei(pos);
+    const qsizetype anfang = m_zeilen->Anfang(z), laenge = m_zeilen->Laenge(z);
     const qsizetype spalte = pos - anfang;
     if (vor && spalte >= laenge) return pos + 1;
     if (!vor && spalte == 0) return pos - 1;
@@ -288,7 +294,7 @@ bool CBerichtsansicht::Taste(QKeyEvent* e) {
     }
     if (b == nullptr) return false;
 
-    const qsizetype z = m_zeilen.ZeileBei(m_cursor);
+    const qsizetype z = m_zeilen->ZeileBei(m_cursor);
     const qsizetype von = std::min(m_anker, m_cursor), bis = std::max(m_anker, m_cursor);
     qsizetype ziel = m_cursor;
     qreal x = -1;  // kept for the next Up or Down
@@ -304,24 +310,25 @@ bool CBerichtsansicht::Taste(QKeyEvent* e) {
             break;
         case Zeile:
         case Seite: {
-            x = m_x >= 0 ? m_x : Layout(z)->lineAt(0).cursorToX(int(m_cursor - m_zeilen.Anfang(z)));
+            x = m_x >= 0 ? m_x
+                         : Layout(z)->lineAt(0).cursorToX(int(m_cursor - m_zeilen->Anfang(z)));
             const qsizetype schritt =
                 b->ziel == Zeile ? 1 : std::max(1, m_box.verticalScrollBar()->pageStep());
             const qsizetype neu =
-                std::clamp<qsizetype>(z + (b->vor ? schritt : -schritt), 0, m_zeilen.Zeilen() - 1);
+                std::clamp<qsizetype>(z + (b->vor ? schritt : -schritt), 0, m_zeilen->Zeilen() - 1);
             if (b->ziel == Seite)
                 m_box.verticalScrollBar()->setValue(m_box.verticalScrollBar()->value() +
                                                     int(b->vor ? schritt : -schritt));
             ziel = neu == z && b->ziel == Zeile
                        ? m_cursor
-                       : m_zeilen.Anfang(neu) + Layout(neu)->lineAt(0).xToCursor(x);
+                       : m_zeilen->Anfang(neu) + Layout(neu)->lineAt(0).xToCursor(x);
             break;
         }
         case Rand:
-            ziel = m_zeilen.Anfang(z) + (b->vor ? m_zeilen.Laenge(z) : 0);
+            ziel = m_zeilen->Anfang(z) + (b->vor ? m_zeilen->Laenge(z) : 0);
             break;
         case Ende:
-            ziel = b->vor ? m_zeilen.Zeichen() : 0;
+            ziel = b->vor ? m_zeilen->Zeichen() : 0;
             break;
     }
     Setzen(ziel, waehlen);
@@ -337,10 +344,10 @@ void CBerichtsansicht::Druecken(QMouseEvent* e, bool dreifach) {
     m_x = -1;
     if (dreifach) {
         // The line with its line end, as Qt's box selects a paragraph.
-        const qsizetype z = m_zeilen.ZeileBei(pos);
+        const qsizetype z = m_zeilen->ZeileBei(pos);
         const int oben = m_box.verticalScrollBar()->value();
         const int links = m_box.horizontalScrollBar()->value();
-        Auswaehlen(m_zeilen.Anfang(z), m_zeilen.Anfang(z) + m_zeilen.Laenge(z) + 1);
+        Auswaehlen(m_zeilen->Anfang(z), m_zeilen->Anfang(z) + m_zeilen->Laenge(z) + 1);
         m_box.verticalScrollBar()->setValue(oben);
         m_box.horizontalScrollBar()->setValue(links);
         m_maus = Maus::Nichts;
@@ -377,10 +384,10 @@ void CBerichtsansicht::Bewegen(QMouseEvent* e) {
     if (m_maus == Maus::Waehlen)
         Setzen(pos, true);
     else if (pos < m_wortAnfang)  // word by word, the double-clicked word kept
-        Auswaehlen(m_wortEnde, m_zeilen.Einheit(pos, QTextBoundaryFinder::Word).first);
+        Auswaehlen(m_wortEnde, m_zeilen->Einheit(pos, QTextBoundaryFinder::Word).first);
     else
         Auswaehlen(m_wortAnfang,
-                   std::max(m_wortEnde, m_zeilen.Einheit(pos, QTextBoundaryFinder::Word).second));
+                   std::max(m_wortEnde, m_zeilen->Einheit(pos, QTextBoundaryFinder::Word).second));
 }
 
 void CBerichtsansicht::Loslassen(QMouseEvent* e) {
@@ -393,17 +400,15 @@ void CBerichtsansicht::Loslassen(QMouseEvent* e) {
 void CBerichtsansicht::Doppelklick(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
     std::tie(m_wortAnfang, m_wortEnde) =
-        m_zeilen.Einheit(PositionBei(e->position().toPoint()), QTextBoundaryFinder::Word);
+        m_zeilen->Einheit(PositionBei(e->position().toPoint()), QTextBoundaryFinder::Word);
     Auswaehlen(m_wortAnfang, m_wortEnde);
     m_maus = Maus::Woerter;
     AuswahlUebernehmen();
 }
 
 void CBerichtsansicht::Ziehen() {
-    auto* daten = new QMimeData;
-    daten->setText(Auswahl());
     auto* ziehen = new QDrag(&m_box);
-    ziehen->setMimeData(daten);
+    ziehen->setMimeData(Auswahldaten());
     ziehen->exec(Qt::CopyAction);  // a report gives its text, never loses it
 }
 
@@ -418,7 +423,7 @@ void CBerichtsansicht::Kontextmenue(QContextMenuEvent* e) {
             disconnect(eintrag, &QAction::triggered, nullptr, nullptr);
             connect(eintrag, &QAction::triggered, this, [this] { Kopieren(); });
         } else if (eintrag->objectName() == QLatin1String("select-all")) {
-            eintrag->setEnabled(m_zeilen.Zeichen() > 0);
+            eintrag->setEnabled(m_zeilen->Zeichen() > 0);
             disconnect(eintrag, &QAction::triggered, nullptr, nullptr);
             connect(eintrag, &QAction::triggered, this, &CBerichtsansicht::AllesAuswaehlen);
         }

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QTextLayout>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -21,6 +22,7 @@
 
 class QContextMenuEvent;
 class QKeyEvent;
+class QMimeData;
 class QMouseEvent;
 class QPaintEvent;
 class QPlainTextEdit;
@@ -31,7 +33,7 @@ public:
     CBerichtsansicht(QPlainTextEdit& box, std::string bytes);
     ~CBerichtsansicht() override;
 
-    const Berichtszeilen& Zeilen() const { return m_zeilen; }
+    const Berichtszeilen& Zeilen() const { return *m_zeilen; }
 
     // The selection runs from the anchor to the cursor; without one they are
     // equal.
@@ -73,10 +75,11 @@ private:
     void Neuzeichnen();
     qsizetype Wortgrenze(qsizetype pos, bool vor);
     void AuswahlUebernehmen() const;  // to the X11 selection
+    QMimeData* Auswahldaten() const;
     void Ziehen();
 
     QPlainTextEdit& m_box;
-    Berichtszeilen m_zeilen;
+    std::shared_ptr<const Berichtszeilen> m_zeilen;  // shared with the selection handed out
     QCache<qsizetype, QTextLayout> m_layouts{512};
     qreal m_breite = 0;  // the widest line laid out so far, margins included
 

@@ -1,0 +1,31 @@
+#pragma once
+// A report's selection as the clipboard, the X11 selection and a drag
+// carry it. The text is made only when another program or a paste asks for
+// it: selecting all of a report of megabytes, which hands the selection to
+// X11 at once, would otherwise copy the whole report on every selection
+// change. The report is held, not copied, so the text stays the same after
+// its dialog is gone; a report never changes while shown.
+
+#include <QMimeData>
+#include <memory>
+
+#include "berichtszeilen.h"
+
+class CAuswahldaten : public QMimeData {
+public:
+    CAuswahldaten(std::shared_ptr<const Berichtszeilen> zeilen, qsizetype von, qsizetype bis);
+
+    // As Qt's box copies its plain text: line ends "\n", no-break spaces as
+    // blanks.
+    static QString Text(const Berichtszeilen& zeilen, qsizetype von, qsizetype bis);
+
+    QStringList formats() const override;
+    bool hasFormat(const QString& art) const override;
+
+protected:
+    QVariant retrieveData(const QString& art, QMetaType typ) const override;
+
+private:
+    std::shared_ptr<const Berichtszeilen> m_zeilen;
+    qsizetype m_von, m_bis;
+};
