@@ -6,16 +6,11 @@
 
 namespace {
 const QString kText = QStringLiteral("text/plain");
-}
+}  // namespace
 
 CAuswahldaten::CAuswahldaten(std::shared_ptr<const Berichtszeilen> zeilen, qsizetype von,
                              qsizetype bis)
     : m_zeilen(std::move(zeilen)), m_von(von), m_bis(bis) {}
-
-QString CAuswahldaten::Text(const Berichtszeilen& zeilen, qsizetype von, qsizetype bis) {
-    QString text = zeilen.Text(von, bis);
-    return text.replace(QChar::Nbsp, u' ');
-}
 
 QStringList CAuswahldaten::formats() const {
     return {kText};
@@ -27,5 +22,7 @@ bool CAuswahldaten::hasFormat(const QString& art) const {
 
 QVariant CAuswahldaten::retrieveData(const QString& art, QMetaType) const {
     if (art != kText) return {};
-    return Text(*m_zeilen, m_von, m_bis);
+    // As Qt's box copies its plain text: line ends "\n", no-break spaces as
+    // blanks.
+    return m_zeilen->Text(m_von, m_bis).replace(QChar::Nbsp, u' ');
 }

@@ -15,10 +15,6 @@ class CAuswahldaten : public QMimeData {
 public:
     CAuswahldaten(std::shared_ptr<const Berichtszeilen> zeilen, qsizetype von, qsizetype bis);
 
-    // As Qt's box copies its plain text: line ends "\n", no-break spaces as
-    // blanks.
-    static QString Text(const Berichtszeilen& zeilen, qsizetype von, qsizetype bis);
-
     QStringList formats() const override;
     bool hasFormat(const QString& art) const override;
 

@@ -217,10 +217,6 @@ void CBerichtsansicht::Setzen(qsizetype pos, bool halten) {
     emit AuswahlGeaendert();
 }
 
-QString CBerichtsansicht::Auswahl() const {
-    return CAuswahldaten::Text(*m_zeilen, std::min(m_anker, m_cursor), std::max(m_anker, m_cursor));
-}
-
 QMimeData* CBerichtsansicht::Auswahldaten() const {
     return new CAuswahldaten(m_zeilen, std::min(m_anker, m_cursor), std::max(m_anker, m_cursor));
 }

@@ -41,7 +41,6 @@ public:
     qsizetype Anker() const { return m_anker; }
     void Auswaehlen(qsizetype anker, qsizetype cursor);
     void AllesAuswaehlen();
-    QString Auswahl() const;  // as Qt's box copies it
     void Kopieren() const;
 
     // In the viewport's coordinates; PositionBei clamps to the lines shown.
