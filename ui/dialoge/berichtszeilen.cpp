@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ranges>
 #include <string_view>
 #include <utility>
 
@@ -12,29 +13,33 @@ Berichtszeilen::Berichtszeilen(std::string bytes) : m_bytes(std::move(bytes)) {
     // end in CR LF, and a lone CR, rare, is looked for between them.
     const char* const anfang = m_bytes.data();
     const char* const ende = anfang + m_bytes.size();
-    std::size_t paare = 0;  // CR LF so far, each one character shown
+    qsizetype paare = 0;  // CR LF so far, each one character shown
     for (const char* p = anfang; p < ende;) {
         const auto* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(ende - p)));
         const char* bis = lf != nullptr ? lf : ende;
         const auto* cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(bis - p)));
         const char* zeilenende;
+        bool crLf = false;
         if (cr != nullptr && cr + 1 != lf) {  // a lone CR
             zeilenende = cr;
-            m_nurCrLf = false;
         } else if (lf != nullptr) {
             zeilenende = lf;
-            if (cr != nullptr)
-                ++paare;
-            else
-                m_nurCrLf = false;  // a lone LF
+            crLf = cr != nullptr;  // else a lone LF
         } else {
             break;
         }
+        if (crLf) ++paare;
+        if (!crLf && m_paare.empty()) {  // every line before ended in CR LF
+            for (qsizetype z = 0; z < Zeilen(); ++z) m_paare.push_back(z);
+        }
         p = zeilenende + 1;
-        const std::size_t byte = std::size_t(p - anfang);
-        m_anfang.push_back({byte, qsizetype(byte - paare)});
+        m_byte.push_back(std::size_t(p - anfang));
+        if (!m_paare.empty()) m_paare.push_back(paare);
     }
-    m_zeichen = qsizetype(m_bytes.size() - paare);
+    m_zeichen = qsizetype(m_bytes.size()) - paare;
+    // Held as long as the report is open, or on the clipboard after it.
+    m_byte.shrink_to_fit();
+    m_paare.shrink_to_fit();
 }
 
 qsizetype Berichtszeilen::Laenge(qsizetype zeile) const {
@@ -43,21 +48,21 @@ qsizetype Berichtszeilen::Laenge(qsizetype zeile) const {
 }
 
 qsizetype Berichtszeilen::ZeileBei(qsizetype pos) const {
+    const auto zeilen = std::views::iota(qsizetype(0), Zeilen());
     const auto nach =
-        std::upper_bound(m_anfang.begin(), m_anfang.end(), pos,
-                         [](qsizetype p, const Anfangsstelle& a) { return p < a.zeichen; });
-    return qsizetype(nach - m_anfang.begin()) - 1;
+        std::ranges::partition_point(zeilen, [&](qsizetype z) { return Anfang(z) <= pos; });
+    return qsizetype(nach - zeilen.begin()) - 1;
 }
 
 std::size_t Berichtszeilen::Byte(qsizetype pos) const {
     pos = std::clamp<qsizetype>(pos, 0, m_zeichen);
-    const Anfangsstelle& a = m_anfang[std::size_t(ZeileBei(pos))];
-    return a.byte + std::size_t(pos - a.zeichen);
+    const qsizetype z = ZeileBei(pos);
+    return m_byte[std::size_t(z)] + std::size_t(pos - Anfang(z));
 }
 
 QString Berichtszeilen::Zeile(qsizetype zeile) const {
-    return textwandlung::VonKern(std::string_view(m_bytes).substr(m_anfang[std::size_t(zeile)].byte,
-                                                                  std::size_t(Laenge(zeile))));
+    return textwandlung::VonKern(
+        std::string_view(m_bytes).substr(m_byte[std::size_t(zeile)], std::size_t(Laenge(zeile))));
 }
 
 std::pair<qsizetype, qsizetype> Berichtszeilen::Einheit(
@@ -81,12 +86,12 @@ QString Berichtszeilen::Text(qsizetype von, qsizetype bis) const {
 }
 
 std::string Berichtszeilen::KernText() const {
-    if (m_nurCrLf) return m_bytes;
+    if (m_paare.empty()) return m_bytes;
     std::string text;
     text.reserve(m_bytes.size() + std::size_t(Zeilen()));
     for (qsizetype z = 0; z < Zeilen(); ++z) {
         if (z > 0) text += "\r\n";
-        text.append(m_bytes, m_anfang[std::size_t(z)].byte, std::size_t(Laenge(z)));
+        text.append(m_bytes, m_byte[std::size_t(z)], std::size_t(Laenge(z)));
     }
     return text;
 }

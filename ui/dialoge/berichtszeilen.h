@@ -16,9 +16,11 @@ public:
     Berichtszeilen() = default;
     explicit Berichtszeilen(std::string bytes);
 
-    qsizetype Zeilen() const { return qsizetype(m_anfang.size()); }  // at least one
-    qsizetype Zeichen() const { return m_zeichen; }                  // line ends included
-    qsizetype Anfang(qsizetype zeile) const { return m_anfang[std::size_t(zeile)].zeichen; }
+    qsizetype Zeilen() const { return qsizetype(m_byte.size()); }  // at least one
+    qsizetype Zeichen() const { return m_zeichen; }                // line ends included
+    qsizetype Anfang(qsizetype zeile) const {
+        return qsizetype(m_byte[std::size_t(zeile)]) - Paare(zeile);
+    }
     qsizetype Laenge(qsizetype zeile) const;  // without its line end
     qsizetype ZeileBei(qsizetype pos) const;  // the line `pos` is in or ends
 
@@ -34,14 +36,16 @@ public:
     bool HatNullzeichen() const;
 
 private:
-    struct Anfangsstelle {
-        std::size_t byte;
-        qsizetype zeichen;
-    };
+    // CR LF pairs before the line, each one byte more than it shows.
+    qsizetype Paare(qsizetype zeile) const {
+        return m_paare.empty() ? zeile : m_paare[std::size_t(zeile)];
+    }
     std::size_t Byte(qsizetype pos) const;
 
     std::string m_bytes;
-    std::vector<Anfangsstelle> m_anfang{{0, 0}};
+    // Where each line starts: one number a line, since a report has lines
+    // by the hundred thousand and every one of them is held while it is open.
+    std::vector<std::size_t> m_byte{0};
+    std::vector<qsizetype> m_paare;  // only once a line ends other than in CR LF
     qsizetype m_zeichen = 0;
-    bool m_nurCrLf = true;
 };
