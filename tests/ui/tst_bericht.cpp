@@ -9,6 +9,7 @@
 #include <QTest>
 #include <functional>
 
+#include "dialogtext.h"
 #include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "notizedit.h"
@@ -38,7 +39,9 @@ QString Kopiert(CNotizEdit* pText) {
 class TestBericht : public Fenstertest {
     Q_OBJECT
 
-    // The lines of the report of all notes, as Qt's box copied them.
+    // The report of all notes as the core made it, and its lines as Qt's
+    // box copied them.
+    std::string m_kern;
     QString m_erwartet;
 
     // Runs `pruefen` in the report of all notes.
@@ -57,11 +60,10 @@ private slots:
         m_f->NotizenAnlegen({{QDate(2026, 12, 6), QStringLiteral("Zahnarzt 10 Uhr\nPraxis Müller")},
                              {QDate(2026, 12, 8), QStringLiteral("[TERMIN] Elternabend\tAula")}},
                             QDate(2026, 12, 9));
+        m_kern = orakel::Suchabschnitt({2026, 12, 6}, "Zahnarzt 10 Uhr\r\nPraxis M\xFCller") +
+                 orakel::Suchabschnitt({2026, 12, 8}, "[TERMIN] Elternabend\tAula");
         m_erwartet =
-            QString::fromLatin1(
-                orakel::Suchabschnitt({2026, 12, 6}, "Zahnarzt 10 Uhr\r\nPraxis M\xFCller") +
-                orakel::Suchabschnitt({2026, 12, 8}, "[TERMIN] Elternabend\tAula"))
-                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            QString::fromLatin1(m_kern).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
     void cleanup() { Schliessen(); }
 
@@ -95,6 +97,19 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), zeile);
         if (QApplication::clipboard()->supportsSelection())
             QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), zeile);
+    }
+
+    // "OK" hands the report back byte for byte, whether or not a selection
+    // made in it still holds it; that selection still pastes afterwards.
+    void okGibtDenBerichtZurueck() {
+        for (const bool markiert : {false, true}) {
+            ImBericht([&](QWidget*, CNotizEdit* pText) {
+                if (markiert) QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
+            });
+            QCOMPARE(g_strDialogText, m_kern);
+        }
+        if (QApplication::clipboard()->supportsSelection())
+            QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), m_erwartet);
     }
 
     // Keys select as in Qt's box; the report's end is there at once.

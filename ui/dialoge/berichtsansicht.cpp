@@ -23,9 +23,7 @@
 #include "auswahldaten.h"
 
 CBerichtsansicht::CBerichtsansicht(QPlainTextEdit& box, std::string bytes)
-    : QObject(&box),
-      m_box(box),
-      m_zeilen(std::make_shared<const Berichtszeilen>(std::move(bytes))) {
+    : QObject(&box), m_box(box), m_zeilen(std::make_shared<Berichtszeilen>(std::move(bytes))) {
     // Qt's box would page its own, empty, document.
     QObject::disconnect(m_box.verticalScrollBar(), SIGNAL(actionTriggered(int)), &m_box, nullptr);
     Neu();
@@ -33,6 +31,15 @@ CBerichtsansicht::CBerichtsansicht(QPlainTextEdit& box, std::string bytes)
 }
 
 CBerichtsansicht::~CBerichtsansicht() = default;
+
+std::string CBerichtsansicht::Hergeben() {
+    std::string text =
+        m_zeilen.use_count() == 1 ? m_zeilen->KernTextHergeben() : m_zeilen->KernText();
+    m_zeilen = std::make_shared<Berichtszeilen>();
+    m_layouts.clear();
+    m_anker = m_cursor = 0;
+    return text;
+}
 
 // As Qt's box lays out a paragraph of its document.
 QTextLayout* CBerichtsansicht::Layout(qsizetype zeile) {

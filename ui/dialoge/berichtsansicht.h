@@ -34,6 +34,10 @@ public:
     ~CBerichtsansicht() override;
 
     const Berichtszeilen& Zeilen() const { return *m_zeilen; }
+    // The report as the core holds it, for a box that is done with it: its
+    // bytes are handed over, not copied, unless a selection handed out holds
+    // them too. The view shows nothing afterwards.
+    std::string Hergeben();
 
     // The selection runs from the anchor to the cursor; without one they are
     // equal.
@@ -78,7 +82,7 @@ private:
     void Ziehen();
 
     QPlainTextEdit& m_box;
-    std::shared_ptr<const Berichtszeilen> m_zeilen;  // shared with the selection handed out
+    std::shared_ptr<Berichtszeilen> m_zeilen;  // shared with the selection handed out
     QCache<qsizetype, QTextLayout> m_layouts{512};
     qreal m_breite = 0;  // the widest line laid out so far, margins included
 

@@ -96,6 +96,12 @@ std::string Berichtszeilen::KernText() const {
     return text;
 }
 
+std::string Berichtszeilen::KernTextHergeben() {
+    std::string text = m_paare.empty() ? std::move(m_bytes) : KernText();
+    *this = Berichtszeilen();
+    return text;
+}
+
 bool Berichtszeilen::HatNullzeichen() const {
     return std::memchr(m_bytes.data(), '\0', m_bytes.size()) != nullptr;
 }

@@ -33,6 +33,9 @@ public:
 
     // As the core holds it: every line end "\r\n".
     std::string KernText() const;
+    // The same, the bytes moved out where they need no change; the lines
+    // are empty afterwards.
+    std::string KernTextHergeben();
     bool HatNullzeichen() const;
 
 private:

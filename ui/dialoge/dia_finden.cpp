@@ -48,7 +48,10 @@ void CDia_Finden::OnBnClickedOk() {
         ZeichenAblehnen(m_editSuche, fremd);
         return;
     }
-    g_strDialogText = textwandlung::NachKern(m_editSuche->text());
+    // Swapped in, not copied into the old buffer: that may still be a
+    // report handed back, megabytes that would stay through the search.
+    std::string begriff = textwandlung::NachKern(m_editSuche->text());
+    g_strDialogText.swap(begriff);
     accept();
 }
 

@@ -57,10 +57,11 @@ void CDia_Notiz::OnInitDialog() {
 
 void CDia_Notiz::OnBnClickedOk() {
     // A report cannot have changed: it goes back as it came, without
-    // encoding megabytes again.
+    // encoding megabytes again, and without copying them once the dialog is
+    // closed and the box no longer shows them.
     if (m_bNurLesen) {
-        g_strDialogText = m_editNotiz->KernText();
         accept();
+        g_strDialogText = m_editNotiz->KernTextHergeben();
         return;
     }
     // Only text set past the box's filter can hold such characters; keep

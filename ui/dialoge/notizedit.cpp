@@ -54,6 +54,15 @@ std::string CNotizEdit::KernText() const {
     return textwandlung::NachKern(document()->toRawText());
 }
 
+std::string CNotizEdit::KernTextHergeben() {
+    if (m_pBericht == nullptr) return KernText();
+    std::string text = m_pBericht->Hergeben();
+    delete m_pBericht;
+    m_pBericht = nullptr;
+    ZugangVergessen();
+    return text;
+}
+
 void CNotizEdit::KernTextSetzen(std::string text) {
     if (!isReadOnly()) {
         BerichtBeenden();
