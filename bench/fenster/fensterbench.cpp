@@ -9,8 +9,10 @@
 //                         until the window has repainted
 //   Tageswechsel/10MB     an arrow key from a day with a short note onto a
 //                         day with a 10 MB note, likewise
-// Headless (offscreen) unless QT_QPA_PLATFORM says otherwise; Google
-// Benchmark's flags apply.
+// The reports also count their bytes and, on Linux, the run's peak resident
+// memory above what was resident before the first report, per report byte
+// ("RSS/Bytes"). Headless (offscreen) unless QT_QPA_PLATFORM says otherwise;
+// Google Benchmark's flags apply.
 
 #include <benchmark/benchmark.h>
 
@@ -26,12 +28,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "datum.h"
+#include "dialogtext.h"
 #include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "korpus.h"
@@ -47,6 +53,23 @@ constexpr int kGroessen[] = {365, 3650, 36500};
 
 double Sekunden(Uhr::time_point von, Uhr::time_point bis) {
     return std::chrono::duration<double>(bis - von).count();
+}
+
+// A figure of the kernel's account of this process, in bytes; 0 where
+// there is none.
+std::int64_t Speicher(const char* feld) {
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.rfind(feld, 0) == 0) return std::stoll(zeile.substr(std::strlen(feld))) * 1024;
+    return 0;
+}
+
+// What is resident now; from here on the peak ("VmHWM") counts anew. 0
+// where the peak cannot be reset.
+std::int64_t SpitzeAbJetzt() {
+    std::ofstream zuruecksetzen("/proc/self/clear_refs");
+    zuruecksetzen << "5" << std::flush;
+    return zuruecksetzen ? Speicher("VmRSS:") : 0;
 }
 
 void Taste(QWidget* pZiel, Qt::Key taste, Qt::KeyboardModifiers mit = Qt::NoModifier) {
@@ -261,14 +284,26 @@ void Bericht(benchmark::State& state, const char* begriff) {
     bediener.m_begriff = QString::fromLatin1(begriff != nullptr ? begriff : "");
     qApp->installEventFilter(&bediener);
     QPushButton* pKnopf = f.Knopf(begriff != nullptr ? "ID_FINDEN" : "ID_TERMINE");
+    // Google Benchmark calls this more than once; memory is counted from
+    // before its first report, not from what an earlier call left resident.
+    static std::map<std::pair<const char*, std::int64_t>, std::int64_t> vorDemErsten;
+    const auto [erster, neu] = vorDemErsten.try_emplace({begriff, state.range(0)}, 0);
+    if (neu) erster->second = SpitzeAbJetzt();
+    const std::int64_t vorher = erster->second;
     for (auto _ : state) {
         bediener.m_start = Uhr::now();
         pKnopf->click();
         state.SetIterationTime(Sekunden(bediener.m_start, bediener.m_gezeigt));
     }
+    const std::int64_t spitze = Speicher("VmHWM:");
     qApp->removeEventFilter(&bediener);
     if (!bediener.m_fehler.isEmpty()) state.SkipWithError(qPrintable(bediener.m_fehler));
     state.counters["Zeichen"] = double(bediener.m_laenge);
+    // "OK" handed the report back, as it came
+    const auto bytes = double(g_strDialogText.size());
+    state.counters["Bytes"] = bytes;
+    if (vorher > 0 && spitze > 0 && bytes > 0)
+        state.counters["RSS/Bytes"] = double(spitze - vorher) / bytes;
 }
 
 void Registrieren() {
