@@ -29,8 +29,9 @@ public:
     // Read-only, the text goes to the report view; the document stays empty.
     std::string KernText() const;
     void KernTextSetzen(std::string text);
-    // For a box whose dialog closes: the same text, a report's bytes handed
-    // over rather than copied. The box is empty afterwards.
+    // For a box whose dialog closes: the same text. A report's bytes are
+    // handed over rather than copied, and the report is gone from the box
+    // afterwards; an editing box keeps its text.
     std::string KernTextHergeben();
 
     // The characters in the box that Windows-1252 cannot hold; normally empty.
