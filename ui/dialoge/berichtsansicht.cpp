@@ -33,12 +33,7 @@ CBerichtsansicht::CBerichtsansicht(QPlainTextEdit& box, std::string bytes)
 CBerichtsansicht::~CBerichtsansicht() = default;
 
 std::string CBerichtsansicht::Hergeben() {
-    std::string text =
-        m_zeilen.use_count() == 1 ? m_zeilen->KernTextHergeben() : m_zeilen->KernText();
-    m_zeilen = std::make_shared<Berichtszeilen>();
-    m_layouts.clear();
-    m_anker = m_cursor = 0;
-    return text;
+    return m_zeilen.use_count() == 1 ? m_zeilen->KernTextHergeben() : m_zeilen->KernText();
 }
 
 // As Qt's box lays out a paragraph of its document.

@@ -36,7 +36,7 @@ public:
     const Berichtszeilen& Zeilen() const { return *m_zeilen; }
     // The report as the core holds it, for a box that is done with it: its
     // bytes are handed over, not copied, unless a selection handed out holds
-    // them too. The view shows nothing afterwards.
+    // them too. The view is to be deleted afterwards.
     std::string Hergeben();
 
     // The selection runs from the anchor to the cursor; without one they are

@@ -28,10 +28,10 @@ Berichtszeilen::Berichtszeilen(std::string bytes) : m_bytes(std::move(bytes)) {
         } else {
             break;
         }
-        if (crLf) ++paare;
-        if (!crLf && m_paare.empty()) {  // every line before ended in CR LF
+        if (crLf)
+            ++paare;
+        else if (m_paare.empty())  // every line before ended in CR LF
             for (qsizetype z = 0; z < Zeilen(); ++z) m_paare.push_back(z);
-        }
         p = zeilenende + 1;
         m_byte.push_back(std::size_t(p - anfang));
         if (!m_paare.empty()) m_paare.push_back(paare);

@@ -81,11 +81,7 @@ void CNotizEdit::KernTextSetzen(std::string text) {
 
 void CNotizEdit::BerichtBeenden() {
     if (m_pBericht == nullptr) return;
-    const std::string text = m_pBericht->Zeilen().KernText();
-    delete m_pBericht;
-    m_pBericht = nullptr;
-    ZugangVergessen();
-    setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
+    setPlainText(textwandlung::VonKern(KernTextHergeben(), kZeilenJeAbsatz));
 }
 
 // Qt keeps the accessible interface it made for the box; the box now reads
