@@ -2,15 +2,34 @@
 
 #include <QPushButton>
 #include <QTextCursor>
+#include <QWindow>
 #include <utility>
 
 #include "dialogeinheiten.h"
 #include "dialogergebnis.h"
 #include "dialogtext.h"
-#include "fenstertitel.h"
 #include "notizedit.h"
 #include "textwandlung.h"
 #include "ui_IDD_NOTIZ.h"
+
+namespace {
+
+// Exactly the given caption: an empty one stays empty (the platform would
+// show the program's name instead) and "[*]" is shown as written, not taken
+// as the modified marker.
+void FenstertitelSetzen(QWidget* fenster, const QString& titel) {
+    QString maskiert = titel;
+    maskiert.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    fenster->setWindowTitle(maskiert);
+    if (titel.isEmpty()) {
+        // The platform fills an empty title with the program's name; a
+        // lone blank shows as nothing.
+        fenster->winId();
+        fenster->windowHandle()->setTitle(QStringLiteral(" "));
+    }
+}
+
+}  // namespace
 
 CDia_Notiz::CDia_Notiz(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_NOTIZ) {
     m_ui->setupUi(this);

@@ -1,13 +1,15 @@
 #include "dia_kalender.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <limits>
 #include <utility>
 
-#include "beschriftung.h"
 #include "dia_finden.h"
 #include "dia_info.h"
 #include "dia_notiz.h"
@@ -15,7 +17,6 @@
 #include "dialogergebnis.h"
 #include "dialogtext.h"
 #include "fehlerrahmen.h"
-#include "kalenderdatum.h"
 #include "meldung.h"
 #include "monatskalender.h"
 #include "notizedit.h"
@@ -33,6 +34,36 @@ constexpr int kTermineTage = 100;
 // The calendar offers only the days the core can convert.
 const QDate kErsterTag(datum::kErstesJahr, 1, 1);
 const QDate kLetzterTag(datum::kLetztesJahr, 12, 31);
+
+// Days between the calendar (QDate) and the core (day fields, date
+// values). Local time is the core's, so both sides agree on "which day".
+// A date the fields cannot hold gives year 0, which the core refuses.
+TagesFelder FelderVon(const QDate& tag) {
+    TagesFelder felder;
+    if (tag.isValid() && tag.year() > 0 &&
+        tag.year() <= std::numeric_limits<std::uint16_t>::max()) {
+        felder.jahr = static_cast<std::uint16_t>(tag.year());
+        felder.monat = static_cast<std::uint16_t>(tag.month());
+        felder.tag = static_cast<std::uint16_t>(tag.day());
+    }
+    return felder;
+}
+
+// Invalid when the breakdown fails.
+QDate TagVon(Datumswert wert) {
+    const auto z = datum::Zerlegen(wert);
+    return z ? QDate(z->jahr, z->monat + 1, z->tag) : QDate();
+}
+
+// The label names the editor below it (its buddy) for screen readers, so a
+// new text renames the editor too.
+void BeschriftungSetzen(QLabel* pLabel, const QString& text) {
+    pLabel->setText(text);
+    if (QWidget* pBox = pLabel->buddy()) {
+        QAccessibleEvent ereignis(pBox, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&ereignis);
+    }
+}
 
 }  // namespace
 
