@@ -26,6 +26,10 @@ QRect InPixel(const QRect& dlu, const Dialogbasis& basis) {
                  MulDiv(dlu.width(), basis.x, 4), MulDiv(dlu.height(), basis.y, 8));
 }
 
+qreal Tabstoppabstand(const QFont& font) {
+    return InPixel(QRect(0, 0, 32, 0), DialogbasisVon(font)).width();
+}
+
 void DialogeinheitenAnwenden(QDialog* dialog) {
     const Dialogbasis basis = DialogbasisVon(dialog->font());
     for (QWidget* kind : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -17,6 +17,9 @@ struct Dialogbasis {
 Dialogbasis DialogbasisVon(const QFont& font);
 QRect InPixel(const QRect& dlu, const Dialogbasis& basis);
 
+// The text boxes' tab stops: every 32 dialog units of `font`.
+qreal Tabstoppabstand(const QFont& font);
+
 // Converts the dialog's own size and every direct child's geometry from
 // dialog units to pixels for the dialog's font, and fixes the dialog's size.
 void DialogeinheitenAnwenden(QDialog* dialog);

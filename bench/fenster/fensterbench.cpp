@@ -36,6 +36,7 @@
 #include <utility>
 #include <vector>
 
+#include "berichtsansicht.h"
 #include "datum.h"
 #include "dialogtext.h"
 #include "fenstertreiber.h"
@@ -109,7 +110,7 @@ protected:
                 fenster::Steuerelement<QPushButton>(pFenster, "IDOK")->click();
             });
         } else if (pFenster->objectName() == QLatin1String("IDD_NOTIZ")) {
-            auto* pText = fenster::Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ");
+            auto* pText = fenster::Steuerelement<CBerichtsansicht>(pFenster, "IDC_NOTIZ");
             m_pMalflaeche = pText->viewport();
             // Closed once everything shown has been painted.
             QTimer::singleShot(0, pFenster, [this, pFenster, pText] {
@@ -128,7 +129,7 @@ private:
     // Ctrl+C copies it. The copy, twice the report in Qt's text, is made
     // only up to a few megabytes, so the peak memory of the largest run
     // stays the report's own.
-    QString GanzDa(CNotizEdit* pText) {
+    QString GanzDa(CBerichtsansicht* pText) {
         QAccessibleTextInterface* pZugang =
             QAccessible::queryAccessibleInterface(pText)->textInterface();
         m_laenge = std::size_t(pZugang->characterCount());
@@ -146,8 +147,8 @@ private:
             return QStringLiteral("Ctrl+A did not select the whole report");
         if (m_laenge > kKopieBis) return QStringLiteral("");
         Taste(pText, Qt::Key_C, Qt::ControlModifier);
-        const bool ganz =
-            QGuiApplication::clipboard()->text() == textwandlung::VonKern(pText->KernText());
+        const bool ganz = QGuiApplication::clipboard()->text() ==
+                          textwandlung::VonKern(pText->Zeilen().KernText());
         QGuiApplication::clipboard()->clear();
         return ganz ? QStringLiteral("") : QStringLiteral("Ctrl+C did not copy the whole report");
     }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "berichtsansicht.h"
 #include "kalender_app.h"
 #include "monatskalender.h"
 #include "notizedit.h"
@@ -232,9 +233,10 @@ Hauptfenster::Bericht Hauptfenster::Berichten(const QString* begriff) {
         });
     }
     folge.Dann([&bericht](QWidget* pFenster) {
-        auto* pText = Steuerelement<CNotizEdit>(pFenster, "IDC_NOTIZ");
-        if (!pText->isReadOnly()) Fehlschlagen(QStringLiteral("the report can be changed"));
-        bericht = {pFenster->windowHandle()->title(), pText->KernText()};  // as shown, not as set
+        // In the report box, which cannot change it.
+        auto* pText = Steuerelement<CBerichtsansicht>(pFenster, "IDC_NOTIZ");
+        bericht = {pFenster->windowHandle()->title(),
+                   pText->Zeilen().KernText()};  // as shown, not as set
         Klicken(pFenster, "IDOK");
     });
     folge.Ausfuehren([&] { Klicken(&m_dlg, begriff != nullptr ? "ID_FINDEN" : "ID_TERMINE"); });

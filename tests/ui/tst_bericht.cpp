@@ -9,6 +9,7 @@
 #include <QTest>
 #include <functional>
 
+#include "berichtsansicht.h"
 #include "dialogtext.h"
 #include "fenstertreiber.h"
 #include "kalender_app.h"
@@ -18,17 +19,17 @@ using namespace fenster;
 
 namespace {
 
-QAccessibleTextInterface* Lesen(CNotizEdit* pText) {
+QAccessibleTextInterface* Lesen(CBerichtsansicht* pText) {
     return QAccessible::queryAccessibleInterface(pText)->textInterface();
 }
 
 // Where character `pos` is, as a screen reader is told.
-QPoint Stelle(CNotizEdit* pText, int pos) {
+QPoint Stelle(CBerichtsansicht* pText, int pos) {
     const QRect r = Lesen(pText)->characterRect(pos);
     return pText->viewport()->mapFromGlobal(QPoint(r.left() + 1, r.center().y()));
 }
 
-QString Kopiert(CNotizEdit* pText) {
+QString Kopiert(CBerichtsansicht* pText) {
     QApplication::clipboard()->clear();
     QTest::keyClick(pText, Qt::Key_C, Qt::ControlModifier);
     return QApplication::clipboard()->text();
@@ -45,13 +46,13 @@ class TestBericht : public Fenstertest {
     QString m_erwartet;
 
     // Runs `pruefen` in the report of all notes.
-    void ImBericht(const std::function<void(QWidget*, CNotizEdit*)>& pruefen) {
-        m_f->Befehl("ID_FINDEN", {[](QWidget* pFinden) { Klicken(pFinden, "IDOK"); },
-                                  [&](QWidget* pBericht) {
-                                      pruefen(pBericht,
-                                              Steuerelement<CNotizEdit>(pBericht, "IDC_NOTIZ"));
-                                      Klicken(pBericht, "IDOK");
-                                  }});
+    void ImBericht(const std::function<void(QWidget*, CBerichtsansicht*)>& pruefen) {
+        m_f->Befehl("ID_FINDEN",
+                    {[](QWidget* pFinden) { Klicken(pFinden, "IDOK"); },
+                     [&](QWidget* pBericht) {
+                         pruefen(pBericht, Steuerelement<CBerichtsansicht>(pBericht, "IDC_NOTIZ"));
+                         Klicken(pBericht, "IDOK");
+                     }});
     }
 
 private slots:
@@ -75,7 +76,7 @@ private slots:
         const int ende3 = int(m_erwartet.indexOf(u'\n', zeile3));
         const int mueller = int(m_erwartet.indexOf(QStringLiteral("Müller")));
         QString gezogen, auswahl, wort, zeile;
-        ImBericht([&](QWidget*, CNotizEdit* pText) {
+        ImBericht([&](QWidget*, CBerichtsansicht* pText) {
             QWidget* pFlaeche = pText->viewport();
             QTest::mousePress(pFlaeche, Qt::LeftButton, {}, Stelle(pText, zeile2));
             QTest::mouseMove(pFlaeche, Stelle(pText, zeile3));
@@ -103,7 +104,7 @@ private slots:
     // made in it still holds it; that selection still pastes afterwards.
     void okGibtDenBerichtZurueck() {
         for (const bool markiert : {false, true}) {
-            ImBericht([&](QWidget*, CNotizEdit* pText) {
+            ImBericht([&](QWidget*, CBerichtsansicht* pText) {
                 if (markiert) QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
             });
             QCOMPARE(g_strDialogText, m_kern);
@@ -121,7 +122,7 @@ private slots:
         m_f->Waehlen(QDate(2026, 12, 10));
         QString zweiZeilen, bisEnde, letzte;
         int oben = -1, seite = -1, unten = -1, hoechstens = -2;
-        ImBericht([&](QWidget*, CNotizEdit* pText) {
+        ImBericht([&](QWidget*, CBerichtsansicht* pText) {
             QTest::keyClick(pText, Qt::Key_Down);
             QTest::keyClick(pText, Qt::Key_Down, Qt::ShiftModifier);
             QTest::keyClick(pText, Qt::Key_End, Qt::ShiftModifier);
@@ -157,7 +158,7 @@ private slots:
         QString alles, name, zeile;
         int zeichen = -1, cursor = -1, von = -1, bis = -1;
         bool nurLesen = false, ganzerLauf = false;
-        ImBericht([&](QWidget* pBericht, CNotizEdit* pText) {
+        ImBericht([&](QWidget* pBericht, CBerichtsansicht* pText) {
             Fensterfolge menue(pBericht);
             menue.Dann([&](QWidget* pMenue) {
                 for (QAction* pEintrag : pMenue->actions())

@@ -14,6 +14,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "berichtsansicht.h"
 #include "fenstertreiber.h"
 #include "kalender_app.h"
 #include "monatskalender.h"
@@ -29,6 +30,10 @@ std::string Sechster(const std::string& notiz) {
 
 CNotizEdit* TextVon(QWidget* pDialog) {
     return Steuerelement<CNotizEdit>(pDialog, "IDC_NOTIZ");
+}
+
+CBerichtsansicht* BerichtVon(QWidget* pDialog) {
+    return Steuerelement<CBerichtsansicht>(pDialog, "IDC_NOTIZ");
 }
 
 // What a screen reader calls the box (tst_zugang hears the rest).
@@ -316,7 +321,7 @@ private slots:
                          QTest::keyClick(pSuche, Qt::Key_Return);
                      },
                      [&](QWidget* pBericht) {
-                         bericht = TextVon(pBericht)->KernText();
+                         bericht = BerichtVon(pBericht)->Zeilen().KernText();
                          Klicken(pBericht, "IDOK");  // leaves the report in the dialog text
                      }});
         QCOMPARE(tooltip, QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ő"));
@@ -346,7 +351,7 @@ private slots:
         std::string bericht;
         QApplication::clipboard()->clear();
         m_f->Befehl("ID_TERMINE", {[&](QWidget* pBericht) {
-                        CNotizEdit* pText = TextVon(pBericht);
+                        CBerichtsansicht* pText = BerichtVon(pBericht);
                         Tippen(pText, QStringLiteral("x\n"));
                         QTest::keyClick(pText, Qt::Key_Delete);
                         Klicken(pBericht, "IDC_LEEREN");
@@ -355,7 +360,7 @@ private slots:
                             !Steuerelement<QPushButton>(pBericht, "IDC_LEEREN")->isEnabled();
                         QTest::keyClick(pText, Qt::Key_A, Qt::ControlModifier);
                         QTest::keyClick(pText, Qt::Key_C, Qt::ControlModifier);
-                        bericht = pText->KernText();
+                        bericht = pText->Zeilen().KernText();
                         Klicken(pBericht, "IDOK");
                     }});
         QVERIFY(offenUndLeerenGrau);

@@ -6,13 +6,12 @@
 #include <utility>
 
 #include "berichtsansicht.h"
-#include "notizedit.h"
 
 namespace {
 
 class Berichtszugang : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit Berichtszugang(CNotizEdit* box)
+    explicit Berichtszugang(CBerichtsansicht* box)
         : QAccessibleWidget(box, QAccessible::EditableText), m_box(box) {}
 
     void* interface_cast(QAccessible::InterfaceType art) override {
@@ -99,7 +98,7 @@ public:
 private:
     using Bereich = std::pair<int, int>;
 
-    CBerichtsansicht& Ansicht() const { return *m_box->Bericht(); }
+    CBerichtsansicht& Ansicht() const { return *m_box; }
 
     QString Liefern(Bereich bereich, int* von, int* bis) const {
         *von = bereich.first;
@@ -132,13 +131,13 @@ private:
         return {0, ende};
     }
 
-    CNotizEdit* m_box;
+    CBerichtsansicht* m_box;
 };
 
 QAccessibleInterface* Fabrik(const QString& klasse, QObject* objekt) {
-    if (klasse != QLatin1String("CNotizEdit")) return nullptr;
-    auto* box = qobject_cast<CNotizEdit*>(objekt);
-    return box != nullptr && box->Bericht() != nullptr ? new Berichtszugang(box) : nullptr;
+    if (klasse != QLatin1String("CBerichtsansicht")) return nullptr;
+    auto* box = qobject_cast<CBerichtsansicht*>(objekt);
+    return box != nullptr ? new Berichtszugang(box) : nullptr;
 }
 
 }  // namespace
@@ -153,9 +152,9 @@ void Anmelden() {
     (void)angemeldet;
 }
 
-void AuswahlMelden(CNotizEdit* box) {
-    if (!QAccessible::isActive() || box->Bericht() == nullptr) return;
-    const CBerichtsansicht& ansicht = *box->Bericht();
+void AuswahlMelden(CBerichtsansicht* box) {
+    if (!QAccessible::isActive()) return;
+    const CBerichtsansicht& ansicht = *box;
     const int cursor = int(ansicht.Cursor());
     if (ansicht.Anker() != ansicht.Cursor()) {
         QAccessibleTextSelectionEvent auswahl(box, int(std::min(ansicht.Anker(), ansicht.Cursor())),

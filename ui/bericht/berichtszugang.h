@@ -4,14 +4,15 @@
 // it. Lines are decoded only when asked for, so reading a line of a report
 // of megabytes stays cheap.
 
-class CNotizEdit;
+class CBerichtsansicht;
 
 namespace berichtszugang {
 
-// Lets Qt's accessibility find the report box's text; once per program.
+// Lets Qt's accessibility find the report box's text; once per program,
+// when the first report box is made.
 void Anmelden();
 
 // Tells a screen reader that the report's cursor or selection moved.
-void AuswahlMelden(CNotizEdit* box);
+void AuswahlMelden(CBerichtsansicht* box);
 
 }  // namespace berichtszugang

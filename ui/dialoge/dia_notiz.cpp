@@ -1,10 +1,11 @@
 #include "dia_notiz.h"
 
+#include <QAbstractScrollArea>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QWindow>
 #include <utility>
 
+#include "berichtsansicht.h"
 #include "dialogeinheiten.h"
 #include "dialogergebnis.h"
 #include "dialogtext.h"
@@ -34,14 +35,32 @@ void FenstertitelSetzen(QWidget* fenster, const QString& titel) {
 CDia_Notiz::CDia_Notiz(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_NOTIZ) {
     m_ui->setupUi(this);
     DialogeinheitenAnwenden(this);
-    DoDataExchange();
     NachrichtenVerbinden();
 }
 
 CDia_Notiz::~CDia_Notiz() = default;
 
+// The box for the mode takes the form's place, its size and its turn in
+// the tab order.
 void CDia_Notiz::DoDataExchange() {
-    m_editNotiz = m_ui->IDC_NOTIZ;
+    if (m_bNurLesen) {
+        // A report, megabytes perhaps, is handed over, not copied; the box
+        // gives it back.
+        m_editNotiz = new CBerichtsansicht(std::move(m_strText), this);
+    } else {
+        auto* pEditor = new CNotizEdit(this);
+        pEditor->KernTextSetzen(m_strText);
+        m_editNotiz = pEditor;
+    }
+    QAbstractScrollArea* pFeld = m_editNotiz->Feld();
+    pFeld->setObjectName(QStringLiteral("IDC_NOTIZ"));
+    pFeld->setGeometry(m_ui->platzNotiz->geometry());
+    pFeld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pFeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    delete m_ui->platzNotiz;
+    m_ui->platzNotiz = nullptr;
+    QWidget::setTabOrder(pFeld, m_ui->IDC_LEEREN);
+    pFeld->show();
 }
 
 void CDia_Notiz::NachrichtenVerbinden() {
@@ -56,22 +75,16 @@ int CDia_Notiz::DoModal() {
 }
 
 void CDia_Notiz::OnInitDialog() {
-    m_editNotiz->NurLesenSetzen(m_bNurLesen);
+    DoDataExchange();
     m_ui->IDC_LEEREN->setEnabled(!m_bNurLesen);
-    // A report, megabytes perhaps, is handed over, not copied; the box
-    // gives it back.
-    if (m_bNurLesen)
-        m_editNotiz->KernTextSetzen(std::move(m_strText));
-    else
-        m_editNotiz->KernTextSetzen(m_strText);
     // Emptied with its memory: a report handed back can be megabytes large.
     std::string().swap(g_strDialogText);
     const QString titel = textwandlung::VonKern(m_strTitel);
     FenstertitelSetzen(this, titel);
     // The box is the dialog's content: a screen reader names it after the
     // caption (a note's day, a report's term).
-    m_editNotiz->setAccessibleName(titel);
-    m_editNotiz->setFocus();
+    m_editNotiz->Feld()->setAccessibleName(titel);
+    m_editNotiz->Feld()->setFocus();
 }
 
 void CDia_Notiz::OnBnClickedOk() {
@@ -83,22 +96,12 @@ void CDia_Notiz::OnBnClickedOk() {
         g_strDialogText = m_editNotiz->KernTextHergeben();
         return;
     }
-    // Only text set past the box's filter can hold such characters; keep
-    // the dialog open rather than hand back a changed text.
-    const QString fremd = m_editNotiz->NichtDarstellbareZeichen();
-    if (!fremd.isEmpty()) {
-        m_editNotiz->setFocus();
-        m_editNotiz->Ablehnen(fremd);
-        return;
-    }
-    g_strDialogText = m_editNotiz->KernText();
+    if (!m_editNotiz->KernTextAnnehmbar()) return;
+    g_strDialogText = m_editNotiz->KernTextHergeben();
     accept();
 }
 
 void CDia_Notiz::OnBnClickedLeeren() {
     if (m_bNurLesen) return;
-    // Through a cursor rather than clear(), so Undo can bring the text back.
-    QTextCursor cursor(m_editNotiz->document());
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
+    m_editNotiz->Leeren();
 }

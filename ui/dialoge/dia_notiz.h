@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-class CNotizEdit;
+class CTextfeld;
 
 namespace Ui {
 class IDD_NOTIZ;
@@ -37,5 +37,7 @@ private:
     void OnBnClickedLeeren();
 
     std::unique_ptr<Ui::IDD_NOTIZ> m_ui;
-    CNotizEdit* m_editNotiz = nullptr;
+    // The box on show, IDC_NOTIZ: the editor in edit mode, the report box
+    // in report mode; made when the dialog opens, in the form's place.
+    CTextfeld* m_editNotiz = nullptr;
 };

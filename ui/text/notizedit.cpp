@@ -1,6 +1,5 @@
 #include "notizedit.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDropEvent>
@@ -12,10 +11,7 @@
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <utility>
 
-#include "berichtsansicht.h"
-#include "berichtszugang.h"
 #include "dialogeinheiten.h"
 #include "textwandlung.h"
 #include "zeichenfilter.h"
@@ -43,65 +39,36 @@ CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
     TabstoppsSetzen();
-    berichtszugang::Anmelden();
 }
 
-CNotizEdit::~CNotizEdit() = default;
-
 std::string CNotizEdit::KernText() const {
-    if (m_pBericht != nullptr) return m_pBericht->Zeilen().KernText();
     // toPlainText() would turn no-break spaces into blanks.
     return textwandlung::NachKern(document()->toRawText());
 }
 
-std::string CNotizEdit::KernTextHergeben() {
-    if (m_pBericht == nullptr) return KernText();
-    std::string text = m_pBericht->Hergeben();
-    delete m_pBericht;
-    m_pBericht = nullptr;
-    ZugangVergessen();
-    return text;
-}
-
-void CNotizEdit::KernTextSetzen(std::string text) {
-    if (!isReadOnly()) {
-        BerichtBeenden();
-        setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
-        return;
-    }
-    // Qt's box would lay out every line of a report before showing one.
-    const bool neu = m_pBericht == nullptr;
-    delete m_pBericht;
-    clear();
-    m_pBericht = new CBerichtsansicht(*this, std::move(text));
-    connect(m_pBericht, &CBerichtsansicht::AuswahlGeaendert, this,
-            [this] { berichtszugang::AuswahlMelden(this); });
-    if (neu) ZugangVergessen();
-}
-
-void CNotizEdit::BerichtBeenden() {
-    if (m_pBericht == nullptr) return;
-    setPlainText(textwandlung::VonKern(KernTextHergeben(), kZeilenJeAbsatz));
-}
-
-// Qt keeps the accessible interface it made for the box; the box now reads
-// as a report, or again as an editor, so the next question makes it anew.
-void CNotizEdit::ZugangVergessen() {
-    QAccessible::deleteAccessibleInterface(
-        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+void CNotizEdit::KernTextSetzen(const std::string& text) {
+    setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
 }
 
 QString CNotizEdit::NichtDarstellbareZeichen() const {
-    if (m_pBericht != nullptr)
-        return m_pBericht->Zeilen().HatNullzeichen() ? QString(QChar(u'\0')) : QString();
     return textwandlung::NichtDarstellbar(document()->toRawText());
 }
 
-void CNotizEdit::NurLesenSetzen(bool nurLesen) {
-    setReadOnly(nurLesen);
-    if (!nurLesen) BerichtBeenden();
-    setTextInteractionFlags(nurLesen ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                     : Qt::TextEditorInteraction);
+// Only text set past the filter can hold such characters; the box keeps it
+// rather than hand back a changed text.
+bool CNotizEdit::KernTextAnnehmbar() {
+    const QString fremd = NichtDarstellbareZeichen();
+    if (fremd.isEmpty()) return true;
+    setFocus();
+    Ablehnen(fremd);
+    return false;
+}
+
+void CNotizEdit::Leeren() {
+    // Through a cursor rather than clear(), so Undo can bring the text back.
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
 }
 
 void CNotizEdit::Ablehnen(const QString& zeichen) {
@@ -110,35 +77,16 @@ void CNotizEdit::Ablehnen(const QString& zeichen) {
 }
 
 void CNotizEdit::keyPressEvent(QKeyEvent* e) {
-    if (isReadOnly()) {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            e->accept();
-            return;
-        }
-        if (m_pBericht != nullptr) {
-            if (m_pBericht->Taste(e))
-                e->accept();
-            else
-                e->ignore();
-            return;
-        }
-    } else {
-        const QString fremd = textwandlung::NichtDarstellbar(Eingabetext(e));
-        if (!fremd.isEmpty()) {
-            e->accept();
-            Ablehnen(fremd);
-            return;
-        }
+    const QString fremd = textwandlung::NichtDarstellbar(Eingabetext(e));
+    if (!fremd.isEmpty()) {
+        e->accept();
+        Ablehnen(fremd);
+        return;
     }
     QPlainTextEdit::keyPressEvent(e);
 }
 
 void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
-    // Qt's box takes a commit even when read-only; a report never changes.
-    if (isReadOnly()) {
-        e->ignore();
-        return;
-    }
     const QString fremd = textwandlung::NichtDarstellbar(e->commitString());
     if (fremd.isEmpty()) {
         QPlainTextEdit::inputMethodEvent(e);
@@ -172,9 +120,8 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
 
 void CNotizEdit::dropEvent(QDropEvent* e) {
     const QMimeData* daten = e->mimeData();
-    const QString fremd = !isReadOnly() && daten->hasText()
-                              ? textwandlung::NichtDarstellbar(daten->text())
-                              : QString();
+    const QString fremd =
+        daten->hasText() ? textwandlung::NichtDarstellbar(daten->text()) : QString();
     if (fremd.isEmpty()) {
         QPlainTextEdit::dropEvent(e);
         return;
@@ -192,14 +139,10 @@ void CNotizEdit::changeEvent(QEvent* e) {
     QPlainTextEdit::changeEvent(e);
     if (e->type() != QEvent::FontChange) return;
     TabstoppsSetzen();
-    if (m_pBericht != nullptr) m_pBericht->Neu();
 }
 
 void CNotizEdit::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (m_pBericht != nullptr)
-        m_pBericht->Doppelklick(e);
-    else
-        QPlainTextEdit::mouseDoubleClickEvent(e);
+    QPlainTextEdit::mouseDoubleClickEvent(e);
     m_doppelklickStelle = e->position().toPoint();
     m_doppelklickText = textCursor().position();  // in the word clicked
     m_doppelklickZeit = QDeadlineTimer::current().deadline();
@@ -212,10 +155,6 @@ void CNotizEdit::mousePressEvent(QMouseEvent* e) {
                           (e->position().toPoint() - m_doppelklickStelle).manhattanLength() <
                               QApplication::startDragDistance();
     m_doppelklickZeit = -1;
-    if (m_pBericht != nullptr) {
-        m_pBericht->Druecken(e, dreifach);
-        return;
-    }
     // Qt's own selection of a group scrolls to its end; the view stays put.
     const int oben = verticalScrollBar()->value();
     const int links = horizontalScrollBar()->value();
@@ -233,62 +172,5 @@ void CNotizEdit::mousePressEvent(QMouseEvent* e) {
 }
 
 void CNotizEdit::TabstoppsSetzen() {
-    setTabStopDistance(InPixel(QRect(0, 0, 32, 0), DialogbasisVon(font())).width());
-}
-
-// A report is shown, scrolled and selected in by its own view; Qt's box
-// keeps the frame, the scroll bars and the focus.
-void CNotizEdit::paintEvent(QPaintEvent* e) {
-    if (m_pBericht != nullptr)
-        m_pBericht->Malen(e);
-    else
-        QPlainTextEdit::paintEvent(e);
-}
-
-void CNotizEdit::resizeEvent(QResizeEvent* e) {
-    QPlainTextEdit::resizeEvent(e);
-    if (m_pBericht != nullptr) m_pBericht->Neu();
-}
-
-void CNotizEdit::showEvent(QShowEvent* e) {
-    QPlainTextEdit::showEvent(e);
-    if (m_pBericht != nullptr) m_pBericht->Neu();
-}
-
-void CNotizEdit::scrollContentsBy(int dx, int dy) {
-    if (m_pBericht != nullptr)
-        viewport()->update();
-    else
-        QPlainTextEdit::scrollContentsBy(dx, dy);
-}
-
-void CNotizEdit::mouseMoveEvent(QMouseEvent* e) {
-    if (m_pBericht != nullptr)
-        m_pBericht->Bewegen(e);
-    else
-        QPlainTextEdit::mouseMoveEvent(e);
-}
-
-void CNotizEdit::mouseReleaseEvent(QMouseEvent* e) {
-    if (m_pBericht != nullptr)
-        m_pBericht->Loslassen(e);
-    else
-        QPlainTextEdit::mouseReleaseEvent(e);
-}
-
-void CNotizEdit::contextMenuEvent(QContextMenuEvent* e) {
-    if (m_pBericht != nullptr)
-        m_pBericht->Kontextmenue(e);
-    else
-        QPlainTextEdit::contextMenuEvent(e);
-}
-
-void CNotizEdit::focusInEvent(QFocusEvent* e) {
-    QPlainTextEdit::focusInEvent(e);
-    if (m_pBericht != nullptr) m_pBericht->Fokus(true);
-}
-
-void CNotizEdit::focusOutEvent(QFocusEvent* e) {
-    QPlainTextEdit::focusOutEvent(e);
-    if (m_pBericht != nullptr) m_pBericht->Fokus(false);
+    setTabStopDistance(Tabstoppabstand(font()));
 }

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <memory>
 
+#include "berichtsansicht.h"
 #include "fenstertreiber.h"
 #include "monatskalender.h"
 #include "notizedit.h"
@@ -164,6 +165,8 @@ QString Inhalt(QWidget* pFeld) {
         return pZeile->text()
             .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             .replace(u'\r', u'\n');
+    if (auto* pBericht = qobject_cast<CBerichtsansicht*>(pFeld))
+        return textwandlung::VonKern(pBericht->Zeilen().KernText());
     return textwandlung::VonKern(qobject_cast<CNotizEdit*>(pFeld)->KernText());
 }
 
