@@ -7,9 +7,11 @@
 #include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 #include <functional>
 
 #include "berichtsansicht.h"
+#include "dialogeinheiten.h"
 #include "dialogtext.h"
 #include "fenstertreiber.h"
 #include "kalender_app.h"
@@ -149,6 +151,51 @@ private slots:
         QVERIFY(hoechstens > 250);
         QCOMPARE(letzte, QStringLiteral("\n"));
         QCOMPARE(seite, unten);
+    }
+
+    // A note pasted as one line of megabytes: End and the scroll bar reach
+    // its last character, a tab far along stops where the line's tab stops
+    // are, and a click there puts the cursor on the character clicked.
+    void langeZeile() {
+        const QString lang = QStringLiteral("Lorem ipsum ").repeated(350'000) +
+                             QStringLiteral("x").repeated(4097) + u'\t' +
+                             QStringLiteral("dolor sit amet ").repeated(70'000) + u'!';
+        QApplication::clipboard()->setText(lang);
+        QTest::keyClick(m_f->Editor(), Qt::Key_V, Qt::ControlModifier);
+        m_f->Waehlen(QDate(2026, 12, 10));
+        const int anfang = int(m_erwartet.size()) + int(m_erwartet.indexOf(u'\n')) + 1;
+        const int letztes = anfang + int(lang.size()) - 1;
+        const int nachTab = anfang + int(lang.indexOf(u'\t')) + 1;
+        bool endeSichtbar = false, leisteZeigtEnde = false, tabImRaster = false;
+        int geklickt = -1;
+        ImBericht([&](QWidget*, CBerichtsansicht* pText) {
+            QAccessibleTextInterface* pLesen = Lesen(pText);
+            const QRect flaeche = pText->viewport()->rect();
+            auto sichtbar = [&](int pos) {
+                const QRect r = pLesen->characterRect(pos).translated(
+                    -pText->viewport()->mapToGlobal(QPoint(0, 0)));
+                return flaeche.contains(r.center());
+            };
+            pLesen->setCursorPosition(anfang);
+            QTest::keyClick(pText, Qt::Key_End);
+            endeSichtbar = pLesen->cursorPosition() == letztes + 1 && sichtbar(letztes);
+            QTest::keyClick(pText, Qt::Key_Home);
+            QScrollBar& leiste = *pText->horizontalScrollBar();
+            leiste.setValue(leiste.maximum());
+            leisteZeigtEnde = sichtbar(letztes) && !sichtbar(anfang);
+
+            pLesen->scrollToSubstring(nachTab, nachTab + 1);
+            const qreal abstand = Tabstoppabstand(pText->font());
+            const int x = pLesen->characterRect(nachTab).left() -
+                          pText->viewport()->mapToGlobal(QPoint(0, 0)).x() + leiste.value();
+            tabImRaster = std::fmod(x - 4, abstand) == 0;
+            QTest::mouseClick(pText->viewport(), Qt::LeftButton, {}, Stelle(pText, nachTab + 7));
+            geklickt = pLesen->cursorPosition();
+        });
+        QVERIFY(endeSichtbar);
+        QVERIFY(leisteZeigtEnde);
+        QVERIFY(tabImRaster);
+        QCOMPARE(geklickt, nachTab + 7);
     }
 
     // Qt's own menu, in German, acts on the report; a screen reader reads
