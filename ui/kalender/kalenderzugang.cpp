@@ -12,12 +12,6 @@
 
 namespace {
 
-QString WochentagName(int spalte) {
-    static const std::array<const char*, 7> namen = {
-        "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
-    return QString::fromLatin1(namen[spalte]);
-}
-
 // "Sonntag, 6. Dezember 2026"
 QString TagesName(const QDate& tag) {
     return WochentagName(tag.dayOfWeek() - 1) + QStringLiteral(", ") + QString::number(tag.day()) +

@@ -1,6 +1,7 @@
 #include "monatsraster.h"
 
-#include <array>
+#include "datum.h"
+#include "textwandlung.h"
 
 QDate MonatVon(const QDate& tag) {
     return QDate(tag.year(), tag.month(), 1);
@@ -40,18 +41,18 @@ int WocheImRaster(const QDate& monat, int zeile, bool ersterBlock, bool letzterB
 }
 
 QString TitelVon(const QDate& monat) {
-    // A table rather than the locale: the names must not depend on which
-    // locale data the system carries.
-    static const std::array<const char*, 12> namen = {
-        "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    return QString::fromUtf8(namen[monat.month() - 1]) + QLatin1Char(' ') +
+    // The core's names rather than the locale's: they must not depend on
+    // which locale data the system carries.
+    return textwandlung::VonKern(datum::MonatName(monat.month() - 1)) + QLatin1Char(' ') +
            QString::number(monat.year());
 }
 
+QString WochentagName(int spalte) {
+    return textwandlung::VonKern(datum::WochentagName((spalte + 1) % 7));
+}
+
 QString WochentagKuerzel(int spalte) {
-    static const std::array<const char*, 7> kuerzel = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-    return QString::fromLatin1(kuerzel[spalte]);
+    return WochentagName(spalte).left(2);
 }
 
 QString HeuteText(const QDate& heute) {

@@ -30,5 +30,6 @@ bool ImBlockGezeigt(const QDate& monat, const QDate& tag, bool ersterBlock, bool
 int WocheImRaster(const QDate& monat, int zeile, bool ersterBlock, bool letzterBlock);
 
 QString TitelVon(const QDate& monat);   // "März 2027"
+QString WochentagName(int spalte);      // "Montag" .. "Sonntag"
 QString WochentagKuerzel(int spalte);   // "Mo" .. "So"
 QString HeuteText(const QDate& heute);  // "Heute: 06.12.2026"
