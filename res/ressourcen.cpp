@@ -16,7 +16,7 @@ QIcon SymbolLaden(int nID) {
 
 QString StringLaden(int nID) {
     for (const StringEintrag& eintrag : kStringTabelle) {
-        if (eintrag.nID == nID) return QString::fromUtf8(eintrag.pszText);
+        if (eintrag.nID == nID) return QString::fromUtf16(eintrag.pszText);
     }
     return {};
 }
