@@ -2,6 +2,8 @@
 // within the range) and typing, closing with and without the question, a
 // day the core cannot convert, the window menu with the About box, and the
 // three commands with their dialogs end to end (help is tst_zugang's).
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -247,6 +249,16 @@ private slots:
         QCOMPARE(titel, QStringLiteral("Info über Dorvane"));
         QCOMPARE(produkt, QStringLiteral("Dorvane Version 1.0"));
         QVERIFY(m_f->m_dlg.isVisible());
+    }
+
+    // From the application's start no crash can dump the notes: the
+    // process is not dumpable, even where a core limit would allow it
+    // (tests/absturz/keine-spuren crashes the real program).
+    void keinSpeicherabbild() {
+        QCOMPARE(prctl(PR_GET_DUMPABLE, 0, 0, 0, 0), 0);
+        rlimit grenze{};
+        QCOMPARE(getrlimit(RLIMIT_CORE, &grenze), 0);
+        QCOMPARE(grenze.rlim_max, rlim_t{0});
     }
 
     // Enter in the editor is a new line; elsewhere it is "OK", which asks

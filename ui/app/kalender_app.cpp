@@ -1,5 +1,7 @@
 #include "kalender_app.h"
 
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,7 +11,21 @@
 #include "resource.h"
 #include "ressourcen.h"
 
+namespace {
+
+// The notes live in this process's memory and nowhere else: a crash must
+// not hand them to a core file or to systemd-coredump. Non-dumpable also
+// keeps other programs of the same user from reading that memory.
+void KeinSpeicherabbild() {
+    const rlimit keins{0, 0};
+    setrlimit(RLIMIT_CORE, &keins);
+    prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+}
+
+}  // namespace
+
 CKalenderApp::CKalenderApp(int& argc, char** argv) : QApplication(argc, argv) {
+    KeinSpeicherabbild();
     setApplicationName(QStringLiteral("Dorvane"));
     setWindowIcon(SymbolLaden(res::IDR_MAINFRAME));
 

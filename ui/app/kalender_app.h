@@ -1,7 +1,9 @@
 #pragma once
 // The application object: German texts throughout (Qt's own included), the
-// program's name and icon, and the help window. InitInstance runs the main
-// window modally and the program ends when it closes.
+// program's name and icon, and the help window. From its construction on,
+// the process cannot be dumped, so a crash leaves no core file with notes.
+// InitInstance runs the main window modally and the program ends when it
+// closes.
 
 #include <QApplication>
 #include <QPointer>
