@@ -15,6 +15,24 @@ TEST(Text1252, JedesByteWirdNachDerCodeseiteKleingeschrieben) {
             << "byte 0x" << std::hex << i;
 }
 
+// Every letter finds each of its spellings (Ö in "SCHÖN" for "schön"),
+// wherever the fast search meets it: in a full block and in the rest.
+TEST(Text1252, JederBuchstabeFindetJedeSchreibweise) {
+    for (int muster = 0; muster < 256; ++muster)
+        for (int gefunden = 0; gefunden < 256; ++gefunden) {
+            if (orakel::Klein(muster) != orakel::Klein(gefunden)) continue;
+            const char fuellung = orakel::Klein(muster) == '.' ? ',' : '.';
+            for (const std::size_t stelle : {5u, 37u}) {
+                std::string text(40, fuellung);
+                text[stelle] = static_cast<char>(gefunden);
+                EXPECT_EQ(
+                    text1252::KleinSucher(std::string(1, static_cast<char>(muster))).Finden(text),
+                    std::ptrdiff_t(stelle))
+                    << "pattern 0x" << std::hex << muster << ", text byte 0x" << gefunden;
+            }
+        }
+}
+
 TEST(Text1252, KleinSucherFindetWasDieNaiveSucheFindet) {
     // Few distinct bytes, in both cases, so that partial matches are
     // frequent; now and then a long text with a long pattern cut from it in
