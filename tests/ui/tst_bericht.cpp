@@ -202,7 +202,7 @@ private slots:
     // the report's lines, cursor and selection.
     void menueUndBildschirmleser() {
         QStringList eintraege;
-        QString alles, name, zeile;
+        QString alles, name, zeile, davor, danach;
         int zeichen = -1, cursor = -1, von = -1, bis = -1;
         bool nurLesen = false, ganzerLauf = false;
         ImBericht([&](QWidget* pBericht, CBerichtsansicht* pText) {
@@ -225,6 +225,9 @@ private slots:
             const int mueller = int(m_erwartet.indexOf(QStringLiteral("Müller")));
             int a = 0, b = 0;
             zeile = pLesen->textAtOffset(mueller, QAccessible::LineBoundary, &a, &b);
+            // Up and Down in Orca's reading: the lines on either side
+            davor = pLesen->textBeforeOffset(mueller, QAccessible::LineBoundary, &a, &b);
+            danach = pLesen->textAfterOffset(mueller, QAccessible::LineBoundary, &a, &b);
             // Orca reads a line run by run of like attributes: an empty run
             // lost each line's last letter.
             pLesen->attributes(mueller, &a, &b);
@@ -242,6 +245,8 @@ private slots:
         QVERIFY(ganzerLauf);
         QCOMPARE(zeichen, m_erwartet.size());
         QCOMPARE(zeile, QStringLiteral("Praxis Müller"));  // as in Qt's boxes: no line end
+        QCOMPARE(davor, QStringLiteral("Zahnarzt 10 Uhr"));
+        QCOMPARE(danach, m_erwartet.section(u'\n', 3, 3));
         QCOMPARE(cursor, zeichen - 1);
         QCOMPARE(von, zeichen - 1);
         QCOMPARE(bis, zeichen);
