@@ -16,9 +16,15 @@ PAKETE_PROGRAMM=(g++ cmake ninja-build pkg-config tzdata
 # outside and the AT-SPI client for what a screen reader sees.
 PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev clang-format git
              xvfb xauth dbus at-spi2-core python3-pyatspi faketime xdotool)
-# The package checks: the desktop-file and AppStream validators,
-# dpkg-shlibdeps and file for the .deb's dependencies, lintian.
-PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev file lintian)
+# The package checks: the desktop-file and AppStream validators, what
+# dpkg-buildpackage needs besides the build dependencies (debhelper,
+# build-essential), lintian, man for the manual pages, and diffoscope to
+# show how two builds differ.
+PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev build-essential debhelper file lintian man-db
+              diffoscope-minimal)
+# The window test on Wayland: a weston compositor nested in Xvfb, and Qt's
+# Wayland plugin.
+PAKETE_WAYLAND=(weston qt6-wayland)
 # Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
 # The window tests run on X11: each on its own Xvfb server (xvfb-run needs

@@ -79,9 +79,9 @@ QString TippSeitWache() {
     return QToolTip::isVisible() && QToolTip::text() != kWache ? QToolTip::text() : QString();
 }
 
-int FenstertestAusfuehren(QObject& test, int argc, char** argv) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        std::fprintf(stderr, "window tests run on X11 (xcb) only, not on \"%s\"\n",
+int FenstertestAusfuehren(QObject& test, int argc, char** argv, const char* plattform) {
+    if (QGuiApplication::platformName() != QLatin1String(plattform)) {
+        std::fprintf(stderr, "this window test runs on %s only, not on \"%s\"\n", plattform,
                      qPrintable(QGuiApplication::platformName()));
         return 1;
     }

@@ -31,9 +31,9 @@ namespace fenster {
 void BeiFehlschlag(std::function<void(const QString&)> handler);
 void Fehlschlagen(const QString& grund);
 
-// Runs a window test on X11, where users are, and fails on any other
-// platform rather than pass in a simulation.
-int FenstertestAusfuehren(QObject& test, int argc, char** argv);
+// Runs a window test on X11, where users are, or on the one platform named,
+// and fails on any other rather than pass in a simulation.
+int FenstertestAusfuehren(QObject& test, int argc, char** argv, const char* plattform = "xcb");
 
 // The child with that resource ID as object name; fails when there is none.
 template <typename T>

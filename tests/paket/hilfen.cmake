@@ -42,3 +42,13 @@ endfunction()
 # pedantic notes pass: the application ID keeps its capital letter.
 set(DESKTOP_WARNUNG ": (error|warning|hint): ")
 set(APPSTREAM_WARNUNG "^[ \t]*[EWI]: ")
+
+# paket(VAR DIR): the one binary package dorvane_*.deb in DIR.
+function(paket var dir)
+  file(GLOB _pakete ${dir}/dorvane_*.deb)
+  list(LENGTH _pakete _anzahl)
+  if(NOT _anzahl EQUAL 1)
+    message(FATAL_ERROR "expected one dorvane_*.deb in ${dir}, found: ${_pakete}")
+  endif()
+  set(${var} ${_pakete} PARENT_SCOPE)
+endfunction()

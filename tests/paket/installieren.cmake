@@ -1,20 +1,24 @@
-# cmake -DBAU=<build dir> -DZIEL=<empty dir> -P installieren.cmake
-# `cmake --install` puts exactly the program, its desktop entry, its
-# metainfo, its icons, its documents and manual pages where the freedesktop and Debian
-# conventions expect them, under a DESTDIR, and the pieces name each other
-# correctly.
+# cmake -DPAKETE=<dir with the built .deb> -DZIEL=<empty dir> -DSTARTEN=<starten>
+#       -DFENSTERMANAGER=<mit-fenstermanager.sh> -P installieren.cmake
+# The package, unpacked into a scratch root, holds exactly the program, its
+# desktop entry, its metainfo, its icons, its documents and manual pages
+# where the freedesktop and Debian conventions expect them; the pieces name
+# each other correctly and pass their validators, the manual pages read,
+# and the program starts from there.
 include(${CMAKE_CURRENT_LIST_DIR}/hilfen.cmake)
 
 set(ID de.dorvane.Dorvane)
 set(GROESSEN 16 24 32 48 64 128 256)
 
 file(REMOVE_RECURSE ${ZIEL})
-ausfuehren(aus ${CMAKE_COMMAND} -E env DESTDIR=${ZIEL} ${CMAKE_COMMAND} --install ${BAU} --prefix /usr)
+werkzeug(dpkg_deb dpkg-deb dpkg)
+paket(deb ${PAKETE})
+ausfuehren(aus ${dpkg_deb} -x ${deb} ${ZIEL})
 
 set(erwartet
   usr/bin/dorvane
   usr/share/applications/${ID}.desktop
-  usr/share/doc/dorvane/README.md
+  usr/share/doc/dorvane/README.md.gz
   usr/share/doc/dorvane/changelog.gz
   usr/share/doc/dorvane/copyright
   usr/share/icons/hicolor/scalable/apps/${ID}.svg
@@ -76,5 +80,27 @@ endif()
 werkzeug(asc appstreamcli appstream)
 ausfuehren(aus ${asc} validate-tree --no-net ${ZIEL}/usr)
 keine_treffer("${aus}" "${APPSTREAM_WARNUNG}" "appstreamcli validate-tree complains")
+werkzeug(dfv desktop-file-validate desktop-file-utils)
+ausfuehren(aus ${dfv} ${ZIEL}/usr/share/applications/${ID}.desktop)
+keine_treffer("${aus}" "${DESKTOP_WARNUNG}" "desktop-file-validate complains")
+
+# Each manual page reads without a warning of man or groff, in its language.
+werkzeug(man man man-db)
+foreach(seite man1/dorvane.1.gz de/man1/dorvane.1.gz)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
+                          ${man} --warnings -E UTF-8 -l ${ZIEL}/usr/share/man/${seite}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE text ERROR_VARIABLE warnungen)
+  if(NOT rc EQUAL 0 OR NOT warnungen STREQUAL "" OR NOT text MATCHES "dorvane")
+    message(FATAL_ERROR "man ${seite}: exit ${rc}\n${warnungen}\n${text}")
+  endif()
+  if(seite MATCHES "^de/" AND NOT text MATCHES "\nBESCHREIBUNG\n")
+    message(FATAL_ERROR "man ${seite} is not the German page:\n${text}")
+  endif()
+endforeach()
+
+# The installed program starts on X11, shows its window and ends with "OK".
+werkzeug(xvfb xvfb-run xvfb)
+ausfuehren(aus ${xvfb} -a -s "-screen 0 1280x1024x24" ${FENSTERMANAGER} ${STARTEN}
+           ${ZIEL}/usr/bin/dorvane)
 
 file(REMOVE_RECURSE ${ZIEL})
