@@ -19,7 +19,7 @@ PAKETE_TEST=(libgtest-dev libgmock-dev libbenchmark-dev clang-format git
 # The package checks: the desktop-file and AppStream validators,
 # dpkg-shlibdeps and file for the .deb's dependencies, lintian.
 PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev file lintian)
-# Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
+# Listening with a screen reader (tests/zugang/orca-hoeren).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
 # The window tests run on X11: each on its own Xvfb server (xvfb-run needs
 # xauth) under openbox; xclip plays another program that owns the clipboard.
