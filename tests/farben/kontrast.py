@@ -21,7 +21,7 @@ KACHEL = 16  # a tile's side in pixels
 RAND = 3     # where a tile holds a glyph's edge, its ink is looked for this far around
 
 
-def warten(bedingung, sekunden=20.0):
+def warten(bedingung, sekunden=60.0):
     ende = time.monotonic() + sekunden
     while time.monotonic() < ende:
         ergebnis = bedingung()

@@ -19,7 +19,7 @@ QString Farben(const QPalette& pal) {
     const QColor schrift = pal.color(QPalette::Text);
     const QColor verweis = kontrast::Mindestens(pal.color(QPalette::Link), grund, schrift, 4.5);
     const QColor rand = kontrast::Mindestens(pal.color(QPalette::Mid), grund, schrift, 4.5);
-    return QStringLiteral("a { color: %1; } table { border-color: %2; }")
+    return QStringLiteral("a { color: %1; } table { border-color: %2; border-style: solid; }")
         .arg(verweis.name(), rand.name());
 }
 
