@@ -27,6 +27,9 @@ PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev build-essential debhelper fi
 PAKETE_WAYLAND=(weston qt6-wayland)
 # Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
 PAKETE_ORCA=(orca speech-dispatcher openbox)
+# The dark-desktop check (tests/farben): Qt's qt6ct theme with its colour
+# schemes, ImageMagick's import for the screenshots.
+PAKETE_FARBEN=(qt6ct imagemagick openbox)
 # The window tests run on X11: each on its own Xvfb server (xvfb-run needs
 # xauth) under openbox; xclip plays another program that owns the clipboard.
 PAKETE_FENSTERTEST=(xvfb xauth openbox xclip)

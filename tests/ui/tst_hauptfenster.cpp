@@ -336,7 +336,7 @@ private slots:
                          bericht = BerichtVon(pBericht)->Zeilen().KernText();
                          Klicken(pBericht, "IDOK");  // leaves the report in the dialog text
                      }});
-        QCOMPARE(tooltip, QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ő"));
+        QCOMPARE(tooltip, QStringLiteral("Ein Suchbegriff kann dieses Zeichen nicht enthalten: ő"));
         QCOMPARE(bericht, Sechster("Zahnarzt"));
         m_f->Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
                         auto* pSuche = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE");

@@ -125,13 +125,21 @@ private slots:
         m_f->Kalender()->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(Gemeldet(QAccessible::Focus, QStringLiteral("Sonntag, 6. Dezember 2026")));
         QVERIFY(Gemeldet(QAccessible::Selection, QStringLiteral("Sonntag, 6. Dezember 2026")));
-        QCOMPARE(Kalender()->focusChild()->text(QAccessible::Name),
-                 QStringLiteral("Sonntag, 6. Dezember 2026"));
+        // the focus is on a button in the day's cell: Orca reads a focused
+        // cell with its whole row
+        QAccessibleInterface* pFokus = Kalender()->focusChild();
+        QCOMPARE(pFokus->text(QAccessible::Name), QStringLiteral("Sonntag, 6. Dezember 2026"));
+        QCOMPARE(pFokus->role(), QAccessible::Button);
+        QVERIFY(pFokus->state().focused && !pFokus->parent()->state().focused);
+        QCOMPARE(pFokus->parent()->role(), QAccessible::Cell);
+        QVERIFY(pFokus->parent()->state().selected);
 
         g_gemeldet.clear();
         QTest::keyClick(m_f->Kalender(), Qt::Key_Right);
         QVERIFY(Gemeldet(QAccessible::Focus, QStringLiteral("Montag, 7. Dezember 2026")));
         QVERIFY(Gemeldet(QAccessible::Selection, QStringLiteral("Montag, 7. Dezember 2026")));
+        QCOMPARE(Kalender()->focusChild()->parent(),
+                 Kind(Kalender(), QStringLiteral("Dezember 2026"))->tableInterface()->cellAt(1, 0));
         // the editor is renamed with its label
         QVERIFY(Gemeldet(QAccessible::NameChanged, QStringLiteral("Notiz für Tag  07.12.2026")));
         QCOMPARE(Zugang(m_f->Editor())->text(QAccessible::Name),

@@ -103,10 +103,12 @@ def main():
         fehler("the editor is not named by its label")
 
     fokus = []
+    fokus_rollen = []
 
     def gehoert(ereignis):
         if ereignis.detail1 == 1:
             fokus.append(ereignis.source.name)
+            fokus_rollen.append((ereignis.source.getRole(), ereignis.source.parent.getRole()))
 
     pyatspi.Registry.registerEventListener(gehoert, "object:state-changed:focused")
     time.sleep(0.5)  # the program learns of the listener
@@ -119,6 +121,10 @@ def main():
     print(f"focus events: {fokus}")
     if fokus[-1:] != ["Montag, 7. Dezember 2026"] or "Sonntag, 6. Dezember 2026" not in fokus:
         fehler("no focus on the 6th when reached and on the 7th after Right")
+    # Orca reads a focused cell with its whole week: the focus is on the
+    # day's button, inside its cell
+    if fokus_rollen[-1] != (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE_CELL):
+        fehler(f"the day focused is not a button in a table cell: {fokus_rollen[-1]}")
     editor = finden(app, pyatspi.ROLE_TEXT)
     print(f"editor: {editor.name!r}")
     if editor.name != "Notiz f\u00fcr Tag  07.12.2026":

@@ -3,10 +3,27 @@
 #include <QKeySequence>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "hilfezugang.h"
+#include "kontrast.h"
 #include "ressourcen.h"
+
+namespace {
+
+// The manual leaves its background to the palette; links and the tables'
+// borders take colours that read on it at 4.5:1, light or dark.
+QString Farben(const QPalette& pal) {
+    const QColor grund = pal.color(QPalette::Base);
+    const QColor schrift = pal.color(QPalette::Text);
+    const QColor verweis = kontrast::Mindestens(pal.color(QPalette::Link), grund, schrift, 4.5);
+    const QColor rand = kontrast::Mindestens(pal.color(QPalette::Mid), grund, schrift, 4.5);
+    return QStringLiteral("a { color: %1; } table { border-color: %2; border-style: solid; }")
+        .arg(verweis.name(), rand.name());
+}
+
+}  // namespace
 
 CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
     HilfeZugangEinrichten();
@@ -18,6 +35,7 @@ CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
     m_pText->setAccessibleName(QStringLiteral("Handbuch"));
     m_pText->setOpenLinks(false);
     m_pText->setOpenExternalLinks(false);
+    m_pText->document()->setDefaultStyleSheet(Farben(m_pText->palette()));
     m_pText->setSource(HandbuchAdresse());
     connect(m_pText, &QTextBrowser::anchorClicked, this, &CHilfeFenster::VerweisOeffnen);
 

@@ -45,7 +45,7 @@ void CDia_Finden::OnBnClickedOk() {
     const QString fremd = textwandlung::NichtDarstellbar(m_editSuche->text());
     if (!fremd.isEmpty()) {
         m_editSuche->setFocus();
-        ZeichenAblehnen(m_editSuche, fremd);
+        ZeichenAblehnen(m_editSuche, Feldinhalt::Suchbegriff, fremd);
         return;
     }
     // Swapped in, not copied into the old buffer: that may still be a
@@ -57,5 +57,5 @@ void CDia_Finden::OnBnClickedOk() {
 
 // The box has no length limit, so only the filter refuses input.
 void CDia_Finden::OnEingabeAbgelehnt() {
-    ZeichenAblehnen(m_editSuche, m_filter->Abgelehnt());
+    ZeichenAblehnen(m_editSuche, Feldinhalt::Suchbegriff, m_filter->Abgelehnt());
 }

@@ -2,10 +2,12 @@
 #include "monatskalender.h"
 
 #include "kalenderlayout.h"
+#include "kontrast.h"
 #include "monatsraster.h"
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 namespace {
 
@@ -51,9 +53,18 @@ void CMonatsKalender::paintEvent(QPaintEvent*) {
     const QColor grund = pal.color(QPalette::Base);
     const QColor nachbar = Mischen(schrift, grund, 0.45);
     const QColor gesperrt = Mischen(schrift, grund, 0.22);
-    const QColor auswahl = pal.color(QPalette::Highlight);
-    const QColor auswahlSchrift = pal.color(QPalette::HighlightedText);
-    const QColor heute = auswahl.darker(140);
+    // The selected day and the "Heute" frame are marks that must stand out
+    // from the background by 3:1, the day's number on the mark by 4.5:1:
+    // on a dark palette the highlight moves toward the text colour.
+    const QColor auswahl =
+        kontrast::Mindestens(pal.color(QPalette::Highlight), grund, schrift, 3.0);
+    const QColor hell = pal.color(QPalette::HighlightedText);
+    const QColor auswahlSchrift =
+        kontrast::Verhaeltnis(hell, auswahl) >= std::min(4.5, kontrast::Verhaeltnis(grund, auswahl))
+            ? hell
+            : grund;
+    const QColor heute =
+        kontrast::Mindestens(pal.color(QPalette::Highlight).darker(140), grund, schrift, 3.0);
     const QColor linie = pal.color(QPalette::Mid);
     QFont fett = font();
     fett.setBold(true);

@@ -20,7 +20,7 @@ QString TagesName(const QDate& tag) {
 
 // What a child of the calendar is. Its key in the registry below packs it
 // with its block, row and column.
-enum class Art { Zurueck, Vor, Heute, Tabelle, Kopf, Woche, Tag };
+enum class Art { Zurueck, Vor, Heute, Tabelle, Kopf, Woche, Tag, Tagesknopf };
 
 // A table's children: the seven weekday headers, then for each week its
 // number and its seven days.
@@ -66,7 +66,7 @@ public:
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return Kalender()->hasFocus() ? AuswahlZelle() : nullptr;
+        return Kalender()->hasFocus() ? AuswahlKnopf() : nullptr;
     }
 
     QAccessibleInterface* Teil(Art art, int block = 0, int zeile = 0, int spalte = 0) const;
@@ -75,6 +75,10 @@ public:
         int block, zeile, spalte;
         if (!k->Stelle(k->m_auswahl, k->Layout(), block, zeile, spalte)) return nullptr;
         return Teil(Art::Tag, block, zeile, spalte);
+    }
+    QAccessibleInterface* AuswahlKnopf() const {
+        QAccessibleInterface* zelle = AuswahlZelle();
+        return zelle == nullptr ? nullptr : zelle->child(0);
     }
 
     void AnsichtPruefen();
@@ -331,10 +335,17 @@ public:
         const bool offen = KalenderZugang::ImBereich(m_pKalender, Tag());
         s.disabled = !offen;
         s.selectable = offen;
-        s.focusable = offen;
         s.selected = isSelected();
-        s.focused = s.selected && m_pKalender->hasFocus();
         return s;
+    }
+    int childCount() const override { return m_art == Art::Tag && Gezeigt() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && childCount() == 1
+                   ? Zugang()->Teil(Art::Tagesknopf, m_block, m_zeile, m_spalte)
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* kind) const override {
+        return kind != nullptr && kind == child(0) ? 0 : -1;
     }
     void* interface_cast(QAccessible::InterfaceType typ) override {
         if (m_art != Art::Tag) return nullptr;
@@ -380,6 +391,40 @@ private:
     int m_block, m_zeile, m_spalte;
 };
 
+// What takes the focus in a day's cell: a button named as the day. Orca
+// reads a focused table cell together with the rest of its row whenever
+// the row changes; a button inside the cell is read alone, with the new
+// week's or weekday's header where that changed.
+class TagesKnopf : public KalenderTeil, public QAccessibleActionInterface {
+public:
+    TagesKnopf(CMonatsKalender* pKalender, QAccessibleInterface* pZelle)
+        : KalenderTeil(pKalender), m_pZelle(pZelle) {}
+
+    QAccessibleInterface* parent() const override { return m_pZelle; }
+    QString text(QAccessible::Text t) const override { return m_pZelle->text(t); }
+    QRect rect() const override { return m_pZelle->rect(); }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State s = m_pZelle->state();
+        s.focusable = s.selectable;
+        s.selectable = false;
+        s.selected = false;
+        s.focused = m_pZelle->state().selected && m_pKalender->hasFocus();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType typ) override {
+        return typ == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                   : nullptr;
+    }
+
+    QStringList actionNames() const override { return m_pZelle->actionInterface()->actionNames(); }
+    void doAction(const QString& name) override { m_pZelle->actionInterface()->doAction(name); }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QAccessibleInterface* m_pZelle;  // registered by the calendar, let go with this button
+};
+
 QAccessibleInterface* KalenderFabrik(const QString& klasse, QObject* objekt) {
     if (klasse == QLatin1String("CMonatsKalender") && objekt->isWidgetType())
         return new KalenderZugang(static_cast<CMonatsKalender*>(objekt));
@@ -408,6 +453,9 @@ QAccessibleInterface* KalenderZugang::Teil(Art art, int block, int zeile, int sp
             break;
         case Art::Tabelle:
             iface = new MonatsTabelle(k, block);
+            break;
+        case Art::Tagesknopf:
+            iface = new TagesKnopf(k, Teil(Art::Tag, block, zeile, spalte));
             break;
         default:
             iface = new Feld(k, art, block, zeile, spalte);
@@ -473,7 +521,7 @@ void AuswahlMelden(CMonatsKalender* pKalender) {
     zugang->AnsichtPruefen();
     QAccessibleInterface* zelle = zugang->AuswahlZelle();
     if (zelle == nullptr) return;
-    if (pKalender->hasFocus()) Melden(zelle, QAccessible::Focus);
+    if (pKalender->hasFocus()) Melden(zelle->child(0), QAccessible::Focus);
     Melden(zelle, QAccessible::Selection);
 }
 

@@ -3,8 +3,8 @@
 // accessibility interfaces: the arrows "Vorheriger Monat" and "Nächster
 // Monat", one table per month on show ("Dezember 2026") with the weekdays
 // as column headers and the week numbers as row headers, a cell per day
-// named in full ("Sonntag, 6. Dezember 2026"), and the "Heute:" line as a
-// button. Headers and cells are made when asked for and registered with
+// named in full ("Sonntag, 6. Dezember 2026") holding a button of that
+// name which takes the focus, and the "Heute:" line as a button. Headers and cells are made when asked for and registered with
 // Qt, as its item views do; a turn of the months renames the tables and
 // lets the cells be made anew.
 //
@@ -22,7 +22,7 @@ void Einrichten();
 void AnsichtGeaendert(CMonatsKalender* pKalender);
 
 // The calendar took the focus, or the user moved the day: focus (while the
-// calendar has it) and selection for the selected day's cell.
+// calendar has it) for the selected day's button, selection for its cell.
 void AuswahlMelden(CMonatsKalender* pKalender);
 
 }  // namespace kalenderzugang

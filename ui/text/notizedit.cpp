@@ -72,7 +72,7 @@ void CNotizEdit::Leeren() {
 }
 
 void CNotizEdit::Ablehnen(const QString& zeichen) {
-    ZeichenAblehnen(this, zeichen);
+    ZeichenAblehnen(this, Feldinhalt::Notiz, zeichen);
     emit Abgelehnt(zeichen);
 }
 

@@ -9,8 +9,8 @@
 namespace {
 
 // The tooltip's text, naming each refused character (invisible ones as
-// U+XXXX).
-QString AblehnungsText(const QString& zeichen) {
+// U+XXXX): "Eine Notiz kann diese Zeichen nicht aufnehmen: ..."
+QString AblehnungsText(Feldinhalt inhalt, const QString& zeichen) {
     QStringList namen;
     int anzahl = 0;
     for (qsizetype i = 0; i < zeichen.size(); ++i) {
@@ -26,18 +26,21 @@ QString AblehnungsText(const QString& zeichen) {
         namen << name;
         ++anzahl;
     }
-    const QString satz = anzahl == 1
-                             ? QStringLiteral("Dieses Zeichen kann eine Notiz nicht aufnehmen: ")
-                             : QStringLiteral("Diese Zeichen kann eine Notiz nicht aufnehmen: ");
-    return satz + namen.join(QLatin1Char(' '));
+    const QString zeichenWort =
+        anzahl == 1 ? QStringLiteral("dieses Zeichen") : QStringLiteral("diese Zeichen");
+    const QString satz = inhalt == Feldinhalt::Notiz
+                             ? QStringLiteral("Eine Notiz kann %1 nicht aufnehmen: ")
+                             : QStringLiteral("Ein Suchbegriff kann %1 nicht enthalten: ");
+    return satz.arg(zeichenWort) + namen.join(QLatin1Char(' '));
 }
 
 }  // namespace
 
-void ZeichenAblehnen(QWidget* feld, const QString& zeichen) {
+void ZeichenAblehnen(QWidget* feld, Feldinhalt inhalt, const QString& zeichen) {
     QApplication::beep();
     const QRect cursor = feld->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    QToolTip::showText(feld->mapToGlobal(cursor.bottomLeft()), AblehnungsText(zeichen), feld);
+    QToolTip::showText(feld->mapToGlobal(cursor.bottomLeft()), AblehnungsText(inhalt, zeichen),
+                       feld);
 }
 
 QValidator::State CFilter1252::validate(QString& eingabe, int&) const {

@@ -7,9 +7,12 @@
 
 class QWidget;
 
-// Beeps and shows, beside the text cursor of `feld`, a tooltip naming each
-// refused character (invisible ones as U+XXXX).
-void ZeichenAblehnen(QWidget* feld, const QString& zeichen);
+// What the box refusing a character holds, named in the tooltip.
+enum class Feldinhalt { Notiz, Suchbegriff };
+
+// Beeps and shows, beside the text cursor of `feld`, a tooltip naming what
+// the box holds and each refused character (invisible ones as U+XXXX).
+void ZeichenAblehnen(QWidget* feld, Feldinhalt inhalt, const QString& zeichen);
 
 // For a QLineEdit: an input that would bring in such a character is
 // Invalid, so the line stays as it was; the line edit's inputRejected()
