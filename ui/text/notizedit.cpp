@@ -119,8 +119,8 @@ void CNotizEdit::Kopieren(bool ausschneiden) {
     setTextCursor(cursor);
 }
 
-// Qt's own handling of a key (typing, undo, redo, select all) cannot fail
-// safely: the room comes first.
+// Qt's own handling of a key (typing, undo, redo) cannot fail safely: the
+// room comes first.
 void CNotizEdit::keyPressEvent(QKeyEvent* e) {
     const bool ausschneiden = e->matches(QKeySequence::Cut);
     if (ausschneiden || e->matches(QKeySequence::Copy)) {
@@ -135,7 +135,11 @@ void CNotizEdit::keyPressEvent(QKeyEvent* e) {
         Ablehnen(fremd);
         return;
     }
-    if (!RaumFuer(eingabe.size())) {
+    // Moving and deleting need no room; the X11 selection finds its own.
+    const bool aendert = !eingabe.isEmpty() || e->key() == Qt::Key_Return ||
+                         e->key() == Qt::Key_Enter || e->matches(QKeySequence::Undo) ||
+                         e->matches(QKeySequence::Redo);
+    if (aendert && !RaumFuer(eingabe.size())) {
         e->accept();
         return;
     }
@@ -202,11 +206,13 @@ void CNotizEdit::insertFromMimeData(const QMimeData* source) {
     QString fremd;
     const bool bereit = ImRahmen(this, [&] {
         if (source == nullptr || !source->hasText()) return;
-        zeilen = source->text();
-        fremd = textwandlung::NichtDarstellbar(zeilen);
+        // Held here, so that a failure gives its memory back before the box.
+        QString text = source->text();
+        fremd = textwandlung::NichtDarstellbar(text);
         // A long text goes in as groups of lines, as a whole text is set.
-        if (fremd.isEmpty()) textwandlung::InAbsaetze(zeilen, kZeilenJeAbsatz);
-        RaumFuerText(document()->characterCount() + zeilen.size());
+        if (fremd.isEmpty()) textwandlung::InAbsaetze(text, kZeilenJeAbsatz);
+        RaumFuerText(document()->characterCount() + text.size());
+        zeilen = std::move(text);
     });
     if (!fremd.isEmpty()) return Ablehnen(fremd);
     if (!bereit || zeilen.isEmpty()) return;
