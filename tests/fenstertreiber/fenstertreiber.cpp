@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 #include "berichtsansicht.h"
 #include "kalender_app.h"
@@ -241,6 +242,23 @@ Hauptfenster::Bericht Hauptfenster::Berichten(const QString* begriff) {
     });
     folge.Ausfuehren([&] { Klicken(&m_dlg, begriff != nullptr ? "ID_FINDEN" : "ID_TERMINE"); });
     return bericht;
+}
+
+Speichergrenze::Speichergrenze(std::size_t spielraum) {
+    std::ifstream status("/proc/self/status");
+    std::string wort;
+    std::size_t kB = 0;
+    while (status >> wort && wort != "VmSize:") {
+    }
+    status >> kB;
+    getrlimit(RLIMIT_AS, &m_vorher);
+    const rlimit grenze{kB * 1024 + spielraum, m_vorher.rlim_max};
+    if (kB == 0 || setrlimit(RLIMIT_AS, &grenze) != 0)
+        Fehlschlagen(QStringLiteral("the address space could not be limited"));
+}
+
+Speichergrenze::~Speichergrenze() {
+    setrlimit(RLIMIT_AS, &m_vorher);
 }
 
 void Fenstertest::Oeffnen(Datumswert jetzt) {

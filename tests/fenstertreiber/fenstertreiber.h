@@ -4,6 +4,7 @@
 // meanwhile. Shared by the window tests, the picture renderer and the
 // window benchmark, which differ only in what a failure does.
 
+#include <sys/resource.h>
 #include <QDate>
 #include <QObject>
 #include <QPointer>
@@ -113,6 +114,17 @@ public:
 
 private:
     Bericht Berichten(const QString* begriff);
+};
+
+// While it lives, this process may take only the address space it has now
+// and `spielraum` bytes more: out of memory at will.
+class Speichergrenze {
+public:
+    explicit Speichergrenze(std::size_t spielraum);
+    ~Speichergrenze();
+
+private:
+    rlimit m_vorher{};
 };
 
 // What the window tests share: the window, and a zone a test may set.

@@ -5,8 +5,10 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <new>
 
 #include "dia_kalender.h"
+#include "fehlerrahmen.h"
 #include "hilfefenster.h"
 #include "resource.h"
 #include "ressourcen.h"
@@ -40,6 +42,18 @@ CKalenderApp::CKalenderApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CKalenderApp::~CKalenderApp() {
     delete m_pHilfe;  // only left when it had no owner
+}
+
+// The last net, for a failure the program's own steps did not foresee: the
+// event is lost and the box waits for the event loop, as no window may
+// open inside the delivery of an event.
+bool CKalenderApp::notify(QObject* pEmpfaenger, QEvent* e) {
+    try {
+        return QApplication::notify(pEmpfaenger, e);
+    } catch (const std::bad_alloc&) {
+        SpeichermangelMelden();
+        return false;
+    }
 }
 
 bool CKalenderApp::InitInstance() {

@@ -20,6 +20,9 @@ public:
     CKalenderApp(int& argc, char** argv);
     ~CKalenderApp() override;
 
+    // Out of memory in an event no handler caught costs that event.
+    bool notify(QObject* pEmpfaenger, QEvent* e) override;
+
     // Runs the main window; returns false, as there is no loop after it.
     bool InitInstance();
 

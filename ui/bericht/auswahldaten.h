@@ -6,20 +6,17 @@
 // change. The report is held, not copied, so the text stays the same after
 // its dialog is gone; a report never changes while shown.
 
-#include <QMimeData>
 #include <memory>
 
 #include "berichtszeilen.h"
+#include "textdaten.h"
 
-class CAuswahldaten : public QMimeData {
+class CAuswahldaten : public CTextdaten {
 public:
     CAuswahldaten(std::shared_ptr<const Berichtszeilen> zeilen, qsizetype von, qsizetype bis);
 
-    QStringList formats() const override;
-    bool hasFormat(const QString& art) const override;
-
 protected:
-    QVariant retrieveData(const QString& art, QMetaType typ) const override;
+    QString Text() const override;
 
 private:
     std::shared_ptr<const Berichtszeilen> m_zeilen;

@@ -1,12 +1,22 @@
 #include "dia_finden.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <limits>
 
 #include "dialogeinheiten.h"
 #include "dialogergebnis.h"
 #include "dialogtext.h"
+#include "fehlerrahmen.h"
 #include "textwandlung.h"
 #include "ui_IDD_FINDEN.h"
 #include "zeichenfilter.h"
@@ -20,6 +30,7 @@ CDia_Finden::CDia_Finden(QWidget* pParent) : QDialog(pParent), m_ui(new Ui::IDD_
     m_editSuche->setMaxLength(std::numeric_limits<int>::max());
     m_filter = new CFilter1252(m_editSuche);
     m_editSuche->setValidator(m_filter);
+    m_editSuche->installEventFilter(this);
     NachrichtenVerbinden();
 }
 
@@ -30,7 +41,8 @@ void CDia_Finden::DoDataExchange() {
 }
 
 void CDia_Finden::NachrichtenVerbinden() {
-    connect(m_ui->IDOK, &QPushButton::clicked, this, &CDia_Finden::OnBnClickedOk);
+    connect(m_ui->IDOK, &QPushButton::clicked, this,
+            [this] { ImRahmen(this, [this] { OnBnClickedOk(); }); });
     connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_editSuche, &QLineEdit::inputRejected, this, &CDia_Finden::OnEingabeAbgelehnt);
 }
@@ -58,4 +70,62 @@ void CDia_Finden::OnBnClickedOk() {
 // The box has no length limit, so only the filter refuses input.
 void CDia_Finden::OnEingabeAbgelehnt() {
     ZeichenAblehnen(m_editSuche, Feldinhalt::Suchbegriff, m_filter->Abgelehnt());
+}
+
+namespace {
+
+// Qt's line box keeps an undo step of some 20 bytes for every character
+// typed or pasted, in a list that grows by doubling.
+constexpr std::size_t kBytesJeZeichen = 64;
+
+}  // namespace
+
+bool CDia_Finden::RaumFuer(qsizetype zeichen) {
+    return ImRahmen(this, [&] {
+        RaumPruefen(std::size_t(m_editSuche->text().size() + zeichen) * kBytesJeZeichen);
+    });
+}
+
+// What would come into the box is measured before Qt's line box takes it;
+// without the room it never sees the event.
+bool CDia_Finden::eventFilter(QObject* pZiel, QEvent* e) {
+    if (pZiel != m_editSuche) return QDialog::eventFilter(pZiel, e);
+    QClipboard& ablage = *QGuiApplication::clipboard();
+    qsizetype zeichen = -1;
+    switch (e->type()) {
+        case QEvent::KeyPress: {
+            auto* taste = static_cast<QKeyEvent*>(e);
+            zeichen =
+                taste->matches(QKeySequence::Paste) ? ablage.text().size() : taste->text().size();
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton)
+                zeichen = ablage.text(QClipboard::Selection).size();
+            break;
+        case QEvent::Drop:
+            zeichen = static_cast<QDropEvent*>(e)->mimeData()->text().size();
+            break;
+        case QEvent::InputMethod:
+            zeichen = static_cast<QInputMethodEvent*>(e)->commitString().size();
+            break;
+        case QEvent::ContextMenu: {
+            // Qt's menu, its "Einfuegen" measured first.
+            auto* menue = m_editSuche->createStandardContextMenu();
+            if (auto* pEinfuegen = menue->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+                disconnect(pEinfuegen, &QAction::triggered, nullptr, nullptr);
+                connect(pEinfuegen, &QAction::triggered, this, [this] {
+                    if (RaumFuer(QGuiApplication::clipboard()->text().size())) m_editSuche->paste();
+                });
+            }
+            menue->setAttribute(Qt::WA_DeleteOnClose);
+            menue->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+            return true;
+        }
+        default:
+            break;
+    }
+    if (zeichen < 0 || RaumFuer(zeichen)) return false;
+    e->accept();
+    return true;
 }

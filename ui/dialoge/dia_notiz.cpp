@@ -9,6 +9,7 @@
 #include "dialogeinheiten.h"
 #include "dialogergebnis.h"
 #include "dialogtext.h"
+#include "fehlerrahmen.h"
 #include "notizedit.h"
 #include "textwandlung.h"
 #include "ui_IDD_NOTIZ.h"
@@ -64,8 +65,11 @@ void CDia_Notiz::DoDataExchange() {
 }
 
 void CDia_Notiz::NachrichtenVerbinden() {
-    connect(m_ui->IDOK, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedOk);
-    connect(m_ui->IDC_LEEREN, &QPushButton::clicked, this, &CDia_Notiz::OnBnClickedLeeren);
+    // A text of megabytes handed back may not fit: the dialog stays open.
+    connect(m_ui->IDOK, &QPushButton::clicked, this,
+            [this] { ImRahmen(this, [this] { OnBnClickedOk(); }); });
+    connect(m_ui->IDC_LEEREN, &QPushButton::clicked, this,
+            [this] { ImRahmen(this, [this] { OnBnClickedLeeren(); }); });
     connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &QDialog::reject);
 }
 

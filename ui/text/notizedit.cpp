@@ -1,18 +1,25 @@
 #include "notizedit.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <memory>
+#include <new>
 
 #include "dialogeinheiten.h"
+#include "fehlerrahmen.h"
+#include "textdaten.h"
 #include "textwandlung.h"
 #include "zeichenfilter.h"
 
@@ -33,6 +40,12 @@ QString Eingabetext(const QKeyEvent* e) {
 // Texts of more lines than this are set in groups of that many lines.
 constexpr qsizetype kZeilenJeAbsatz = 64;
 
+// The room Qt's document may take to hold so many characters: its buffer
+// grows by doubling, old and new held while it moves.
+void RaumFuerText(qsizetype zeichen) {
+    RaumPruefen(2 * sizeof(QChar) * std::size_t(zeichen));
+}
+
 }  // namespace
 
 CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -42,12 +55,15 @@ CNotizEdit::CNotizEdit(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 std::string CNotizEdit::KernText() const {
+    RaumFuerText(document()->characterCount());
     // toPlainText() would turn no-break spaces into blanks.
     return textwandlung::NachKern(document()->toRawText());
 }
 
 void CNotizEdit::KernTextSetzen(const std::string& text) {
-    setPlainText(textwandlung::VonKern(text, kZeilenJeAbsatz));
+    QString neu = textwandlung::VonKern(text, kZeilenJeAbsatz);
+    RaumFuerText(neu.size());
+    setPlainText(neu);
 }
 
 QString CNotizEdit::NichtDarstellbareZeichen() const {
@@ -76,19 +92,100 @@ void CNotizEdit::Ablehnen(const QString& zeichen) {
     emit Abgelehnt(zeichen);
 }
 
+bool CNotizEdit::RaumFuer(qsizetype zeichen) {
+    return ImRahmen(this, [&] { RaumFuerText(document()->characterCount() + zeichen); });
+}
+
+// The selection as Qt's box copies its plain text: line ends "\n",
+// no-break spaces as blanks.
+QString CNotizEdit::Auswahltext() const {
+    const QTextCursor cursor = textCursor();
+    RaumFuerText(cursor.selectionEnd() - cursor.selectionStart());
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    return text.replace(QChar::Nbsp, u' ');
+}
+
+// Copy and cut go to the clipboard only when the text could be made, so a
+// failure leaves the clipboard as it was.
+void CNotizEdit::Kopieren(bool ausschneiden) {
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) return;
+    std::unique_ptr<QMimeData> daten;
+    if (!ImRahmen(this, [&] { daten = std::make_unique<CTextdaten>(Auswahltext()); })) return;
+    QGuiApplication::clipboard()->setMimeData(daten.release());
+    if (!ausschneiden) return;
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+}
+
+// Qt's own handling of a key (typing, undo, redo) cannot fail safely: the
+// room comes first.
 void CNotizEdit::keyPressEvent(QKeyEvent* e) {
-    const QString fremd = textwandlung::NichtDarstellbar(Eingabetext(e));
+    const bool ausschneiden = e->matches(QKeySequence::Cut);
+    if (ausschneiden || e->matches(QKeySequence::Copy)) {
+        e->accept();
+        Kopieren(ausschneiden);
+        return;
+    }
+    const QString eingabe = Eingabetext(e);
+    const QString fremd = textwandlung::NichtDarstellbar(eingabe);
     if (!fremd.isEmpty()) {
         e->accept();
         Ablehnen(fremd);
         return;
     }
+    // Moving and deleting need no room; the X11 selection finds its own.
+    const bool aendert = !eingabe.isEmpty() || e->key() == Qt::Key_Return ||
+                         e->key() == Qt::Key_Enter || e->matches(QKeySequence::Undo) ||
+                         e->matches(QKeySequence::Redo);
+    if (aendert && !RaumFuer(eingabe.size())) {
+        e->accept();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(e);
+}
+
+// Qt's menu, its copy and cut made here and its other entries run once the
+// room is there; paste comes to insertFromMimeData.
+void CNotizEdit::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menue = createStandardContextMenu(e->pos());
+    auto umleiten = [&](const char* name, const std::function<void()>& aktion) {
+        if (auto* pAktion = menue->findChild<QAction*>(QLatin1String(name))) {
+            disconnect(pAktion, &QAction::triggered, nullptr, nullptr);
+            connect(pAktion, &QAction::triggered, this, aktion);
+        }
+    };
+    umleiten("edit-copy", [this] { Kopieren(false); });
+    umleiten("edit-cut", [this] { Kopieren(true); });
+    umleiten("edit-undo", [this] {
+        if (RaumFuer(0)) undo();
+    });
+    umleiten("edit-redo", [this] {
+        if (RaumFuer(0)) redo();
+    });
+    umleiten("select-all", [this] {
+        if (RaumFuer(0)) selectAll();
+    });
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    menue->popup(e->globalPos());
+}
+
+// Called by Qt for the X11 selection and a drag, where no box may open.
+QMimeData* CNotizEdit::createMimeDataFromSelection() const {
+    try {
+        return new CTextdaten(Auswahltext());
+    } catch (const std::bad_alloc&) {
+        SpeichermangelMelden();
+        return new CTextdaten();
+    }
 }
 
 void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
     const QString fremd = textwandlung::NichtDarstellbar(e->commitString());
-    if (fremd.isEmpty()) {
+    const bool raum =
+        fremd.isEmpty() && RaumFuer(e->commitString().size() + e->preeditString().size());
+    if (raum) {
         QPlainTextEdit::inputMethodEvent(e);
         return;
     }
@@ -96,33 +193,43 @@ void CNotizEdit::inputMethodEvent(QInputMethodEvent* e) {
     QInputMethodEvent nichts;
     QPlainTextEdit::inputMethodEvent(&nichts);
     e->accept();
-    Ablehnen(fremd);
+    if (!fremd.isEmpty()) Ablehnen(fremd);
 }
 
 // Paste, the X11 selection (middle click) and drops all bring their text
 // in here. Qt 6.4's own insertion crashes on data with no formats at all,
 // which a clipboard nobody owns yields on X11, so it never sees the data:
 // the text goes in as plain text, and data without text brings in nothing.
+// Text that cannot go in whole for want of memory goes in not at all.
 void CNotizEdit::insertFromMimeData(const QMimeData* source) {
-    const QString text = source != nullptr && source->hasText() ? source->text() : QString();
-    if (text.isEmpty()) return;
-    const QString fremd = textwandlung::NichtDarstellbar(text);
-    if (!fremd.isEmpty()) {
-        Ablehnen(fremd);
-        return;
-    }
-    // A long text goes in as groups of lines, as a whole text is set.
-    QString zeilen = text;
-    textwandlung::InAbsaetze(zeilen, kZeilenJeAbsatz);
+    QString zeilen;
+    QString fremd;
+    const bool bereit = ImRahmen(this, [&] {
+        if (source == nullptr || !source->hasText()) return;
+        // Held here, so that a failure gives its memory back before the box.
+        QString text = source->text();
+        fremd = textwandlung::NichtDarstellbar(text);
+        // A long text goes in as groups of lines, as a whole text is set.
+        if (fremd.isEmpty()) textwandlung::InAbsaetze(text, kZeilenJeAbsatz);
+        RaumFuerText(document()->characterCount() + text.size());
+        zeilen = std::move(text);
+    });
+    if (!fremd.isEmpty()) return Ablehnen(fremd);
+    if (!bereit || zeilen.isEmpty()) return;
     insertPlainText(zeilen);
     ensureCursorVisible();
 }
 
 void CNotizEdit::dropEvent(QDropEvent* e) {
     const QMimeData* daten = e->mimeData();
-    const QString fremd =
-        daten->hasText() ? textwandlung::NichtDarstellbar(daten->text()) : QString();
-    if (fremd.isEmpty()) {
+    QString fremd;
+    // Checked before Qt takes a moved text out of its place.
+    const bool raum = ImRahmen(this, [&] {
+        const QString text = daten->hasText() ? daten->text() : QString();
+        fremd = textwandlung::NichtDarstellbar(text);
+        RaumFuerText(document()->characterCount() + text.size());
+    });
+    if (raum && fremd.isEmpty()) {
         QPlainTextEdit::dropEvent(e);
         return;
     }
@@ -132,7 +239,7 @@ void CNotizEdit::dropEvent(QDropEvent* e) {
     QPlainTextEdit::dragLeaveEvent(&verlassen);
     e->setDropAction(Qt::IgnoreAction);
     e->ignore();
-    Ablehnen(fremd);
+    if (!fremd.isEmpty()) Ablehnen(fremd);
 }
 
 void CNotizEdit::changeEvent(QEvent* e) {

@@ -4,7 +4,8 @@
 // focus as in a dialog, tab stops every 32 dialog units. Characters
 // Windows-1252 cannot hold are refused when typed, pasted or dropped,
 // visibly (a beep and a tooltip naming them); a refused paste or drop
-// inserts nothing.
+// inserts nothing. Out of memory costs only the action: what would not fit
+// is not handed to Qt, the box keeps its text and the user sees why.
 
 #include <QPlainTextEdit>
 #include <string>
@@ -19,7 +20,8 @@ public:
     // Whole text as the core holds it (Windows-1252, "\r\n"). KernText
     // throws std::invalid_argument if the box holds a character that
     // Windows-1252 cannot (only possible when set past the filter, e.g.
-    // with setPlainText); KernTextAnnehmbar checks first.
+    // with setPlainText); KernTextAnnehmbar checks first. Both throw
+    // std::bad_alloc, before Qt is asked, when the room is not there.
     // A long text is set with its lines in groups, each group one
     // paragraph of the document: a paragraph per line costs Qt's document
     // microseconds each, seconds for a text of megabytes. Nothing the user
@@ -45,6 +47,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    QMimeData* createMimeDataFromSelection() const override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     void dropEvent(QDropEvent* e) override;
@@ -54,6 +58,11 @@ protected:
 
 private:
     void TabstoppsSetzen();
+    // Whether Qt's document has room for so many characters more; if not,
+    // the user is told.
+    bool RaumFuer(qsizetype zeichen);
+    QString Auswahltext() const;  // throws std::bad_alloc
+    void Kopieren(bool ausschneiden);
 
     QPoint m_doppelklickStelle;
     qint64 m_doppelklickZeit = -1;  // ms of QDeadlineTimer's clock; -1: none
