@@ -4,9 +4,10 @@
 // Monat", one table per month on show ("Dezember 2026") with the weekdays
 // as column headers and the week numbers as row headers, a cell per day
 // named in full ("Sonntag, 6. Dezember 2026") holding a button of that
-// name which takes the focus, and the "Heute:" line as a button. Headers and cells are made when asked for and registered with
-// Qt, as its item views do; a turn of the months renames the tables and
-// lets the cells be made anew.
+// name which takes the focus, and the "Heute:" line as a button. Headers
+// and cells are made when asked for and registered with Qt, as its item
+// views do; a turn of the months renames the tables and lets the cells be
+// made anew.
 //
 // The calendar reports to this file; only the user's moves are announced.
 
