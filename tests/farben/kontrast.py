@@ -123,6 +123,10 @@ def main():
     dezember = kalender and finden(kalender, pyatspi.ROLE_TABLE, "Dezember 2026")
     if dezember is None:
         fehler("no calendar with the table Dezember 2026")
+    # the window active, as on a desktop (openbox may not have activated it
+    # yet, and an inactive window paints with the palette's inactive colours)
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Dorvane$",
+                    "windowactivate", "--sync"], check=True, timeout=60)
     # the 7th selected, so that today, the 6th, shows its frame alone; the
     # keys go to the editor once it has the focus
     if not warten(lambda: pyatspi.findDescendant(
