@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "berichtsansicht.h"
+#include "bestand.h"
 #include "fenstertreiber.h"
 #include "monatskalender.h"
 #include "notizedit.h"
@@ -30,9 +31,6 @@ using namespace Qt::StringLiterals;
 using namespace fenster;
 
 namespace {
-
-const std::string kBestand = "[TERMIN] Bescherung";  // filed on the 24th
-const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
 
 enum Feld { Editor, Notiz, Bericht, Suche };
 const char* const kFeldname[] = {"Hauptfenster", "Notiz", "Bericht", "Finden"};
@@ -246,11 +244,7 @@ class TestEinfuegen : public Fenstertest {
 private slots:
     void init() {
         Oeffnen(Moment(2026, 12, 6, 14, 30));
-        // Filed and back in the editor, so the report is not empty either.
-        m_f->NotizenAnlegen({{QDate(2026, 12, 24), QString::fromLatin1(kBestand)},
-                             {QDate(2026, 12, 6), QString::fromLatin1(kVorher)}},
-                            QDate(2026, 12, 7));
-        QTest::keyClick(m_f->Kalender(), Qt::Key_Left);
+        BestandAnlegen(*m_f);
     }
     void cleanup() { Schliessen(); }
 

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "bestand.h"
 #include "fenstertreiber.h"
 #include "monatskalender.h"
 #include "notizedit.h"
@@ -20,8 +21,6 @@ using namespace fenster;
 
 namespace {
 
-const std::string kBestand = "[TERMIN] Bescherung";  // filed on the 24th
-const std::string kVorher = "[TERMIN] vorher ";      // filed, and in the editor
 constexpr std::size_t kMB = 1 << 20;
 
 // The clipboard's text as another program reads it.
@@ -67,10 +66,7 @@ class TestSpeicher : public Fenstertest {
 private slots:
     void init() {
         Oeffnen(Moment(2026, 12, 6, 14, 30));
-        m_f->NotizenAnlegen({{QDate(2026, 12, 24), QString::fromLatin1(kBestand)},
-                             {QDate(2026, 12, 6), QString::fromLatin1(kVorher)}},
-                            QDate(2026, 12, 7));
-        QTest::keyClick(m_f->Kalender(), Qt::Key_Left);
+        BestandAnlegen(*m_f);
     }
     void cleanup() { Schliessen(); }
 
