@@ -127,24 +127,39 @@ private slots:
         QCOMPARE(m_f->Kalender()->ErsterMonat(), QDate(2026, 11, 1));
     }
 
-    // Each key from Sunday, 6 December 2026; a key that leaves the months
-    // on show brings the new day into view.
+    // Each key from Sunday, 6 December 2026, and the month keys where a
+    // month is not 30 or 31 days on: they keep the day of the month, or
+    // take the month's last; a key that leaves the months on show brings
+    // the new day into view.
     void kalenderTastenWaehlen() {
         CMonatsKalender* pKalender = m_f->Kalender();
         QSignalSpy gewaehlt(pKalender, &CMonatsKalender::TagGewaehlt);
-        for (auto [taste, tag] : {std::pair{Qt::Key_Left, QDate(2026, 12, 5)},
-                                  {Qt::Key_Right, QDate(2026, 12, 7)},
-                                  {Qt::Key_Up, QDate(2026, 11, 29)},
-                                  {Qt::Key_Down, QDate(2026, 12, 13)},
-                                  {Qt::Key_PageUp, QDate(2026, 11, 6)},
-                                  {Qt::Key_PageDown, QDate(2027, 1, 6)},
-                                  {Qt::Key_Home, QDate(2026, 12, 1)},
-                                  {Qt::Key_End, QDate(2026, 12, 31)}}) {
-            pKalender->AuswahlSetzen(QDate(2026, 12, 6));
+        const QDate sechster(2026, 12, 6);
+        struct Zug {
+            QDate von;
+            Qt::Key taste;
+            QDate nach;
+        };
+        for (auto [von, taste, tag] : {Zug{sechster, Qt::Key_Left, QDate(2026, 12, 5)},
+                                       {sechster, Qt::Key_Right, QDate(2026, 12, 7)},
+                                       {sechster, Qt::Key_Up, QDate(2026, 11, 29)},
+                                       {sechster, Qt::Key_Down, QDate(2026, 12, 13)},
+                                       {sechster, Qt::Key_PageUp, QDate(2026, 11, 6)},
+                                       {sechster, Qt::Key_PageDown, QDate(2027, 1, 6)},
+                                       {sechster, Qt::Key_Home, QDate(2026, 12, 1)},
+                                       {sechster, Qt::Key_End, QDate(2026, 12, 31)},
+                                       {QDate(2027, 3, 31), Qt::Key_PageUp, QDate(2027, 2, 28)},
+                                       {QDate(2027, 3, 1), Qt::Key_PageUp, QDate(2027, 2, 1)},
+                                       {QDate(2027, 1, 31), Qt::Key_PageDown, QDate(2027, 2, 28)},
+                                       {QDate(2027, 2, 1), Qt::Key_PageDown, QDate(2027, 3, 1)},
+                                       {QDate(2028, 2, 3), Qt::Key_End, QDate(2028, 2, 29)},
+                                       {QDate(2027, 4, 3), Qt::Key_End, QDate(2027, 4, 30)}}) {
+            pKalender->AuswahlSetzen(von);
             QTest::keyClick(pKalender, taste);
             GewaehltGenau(gewaehlt, tag);
             QVERIFY(pKalender->TagRechteck(tag).isValid());
         }
+        pKalender->AuswahlSetzen(QDate(2026, 12, 6));
         pKalender->AuswahlSetzen(QDate(2027, 5, 31));  // last day of the last month
         QTest::keyClick(pKalender, Qt::Key_Right);
         GewaehltGenau(gewaehlt, QDate(2027, 6, 1));

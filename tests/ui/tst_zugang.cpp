@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
@@ -158,6 +159,54 @@ private slots:
         g_gemeldet.clear();
         m_f->Kalender()->AuswahlSetzen(QDate(2027, 9, 1));
         QCOMPARE(Anzahl(QAccessible::Focus) + Anzahl(QAccessible::Selection), 0);
+    }
+
+    // At the range's ends an arrow that cannot turn and a greyed day
+    // outside the range are shown disabled and do nothing when pressed;
+    // "Heute" picks today from anywhere, as the user's pick.
+    void kalenderAnDenGrenzen() {
+        CMonatsKalender* pKalender = m_f->Kalender();
+        QSignalSpy gewaehlt(pKalender, &CMonatsKalender::TagGewaehlt);
+        const QString drueck = QAccessibleActionInterface::pressAction();
+        auto gesperrt = [&](QAccessibleInterface* iface) {
+            QVERIFY2(iface->state().disabled, qPrintable(iface->text(QAccessible::Name)));
+            QVERIFY(iface->actionInterface()->actionNames().isEmpty());
+            m_f->Mit({}, [&] { iface->actionInterface()->doAction(drueck); });
+        };
+        auto offen = [&](QAccessibleInterface* iface) {
+            QVERIFY2(!iface->state().disabled, qPrintable(iface->text(QAccessible::Name)));
+            QCOMPARE(iface->actionInterface()->actionNames(), QStringList{drueck});
+        };
+
+        pKalender->AuswahlSetzen(QDate(1900, 1, 1));
+        gesperrt(Kalender()->child(0));
+        QCOMPARE(pKalender->ErsterMonat(), QDate(1900, 1, 1));
+        offen(Kalender()->child(1));
+        // January 1900 starts on a Monday: its first row is the last week of 1899
+        QAccessibleTableInterface* pJanuar =
+            Kind(Kalender(), QStringLiteral("Januar 1900"))->tableInterface();
+        QAccessibleInterface* pSilvester = pJanuar->cellAt(0, 6);
+        QCOMPARE(pSilvester->text(QAccessible::Name), QStringLiteral("Sonntag, 31. Dezember 1899"));
+        QVERIFY(!pSilvester->state().selectable);
+        gesperrt(pSilvester);
+        gesperrt(pSilvester->child(0));
+        offen(pJanuar->cellAt(1, 1));
+        QCOMPARE(gewaehlt.count(), 0);
+        QCOMPARE(pKalender->Auswahl(), QDate(1900, 1, 1));
+
+        pKalender->AuswahlSetzen(QDate(9999, 12, 31));
+        gesperrt(Kalender()->child(1));
+        QCOMPARE(pKalender->ErsterMonat(), QDate(9999, 7, 1));
+        offen(Kalender()->child(0));
+        QCOMPARE(gewaehlt.count(), 0);
+
+        QAccessibleInterface* pHeute = Kind(Kalender(), QStringLiteral("Heute: 06.12.2026"));
+        offen(pHeute);
+        pHeute->actionInterface()->doAction(drueck);
+        QCOMPARE(gewaehlt.count(), 1);
+        QCOMPARE(gewaehlt.at(0).at(0).toDate(), QDate(2026, 12, 6));
+        QVERIFY(pKalender->TagRechteck(QDate(2026, 12, 6)).isValid());
+        QCOMPARE(m_f->Tag(), QStringLiteral("Notiz für Tag  06.12.2026"));
     }
 
     // The title's month menu, its year stepper and a held arrow turn the
