@@ -102,6 +102,9 @@ private slots:
         // Deliberately, the caption shows the term as the search left it, lowered.
         const auto bericht = m_f->Suchen(QStringLiteral("GRÜ"));
         QCOMPARE(bericht.titel, QStringLiteral("Gefundene Notizen mit \"grü\""));
+        // the caption as shown: "[*]" is no marker of changes here
+        QCOMPARE(m_f->Suchen(QStringLiteral("[*]")).titel,
+                 QStringLiteral("Gefundene Notizen mit \"[*]\""));
         QCOMPARE(bericht.text, Sechster("Gr\xFC\xDF"
                                         "e \x80 \xABok\xBB\r\nZeile 2\r\nK\xFCsse"));
         QCOMPARE(m_f->Suchen(QString()).titel, QStringLiteral("Alle eingegebene Notizen"));
@@ -314,7 +317,12 @@ private slots:
         m_f->Tippen(QStringLiteral("\n10 Uhr"));
         QString titel, name;
         std::string text;
+        QStringList tabfolge;  // from the focus at opening, Tab by Tab, in the form's order
         m_f->Befehl("ID_NOTIZ", {[&](QWidget* pNotiz) {
+                        for (int i = 0; i < 4; ++i) {
+                            tabfolge += QApplication::focusWidget()->objectName();
+                            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                        }
                         titel = pNotiz->windowTitle();
                         name = Name(TextVon(pNotiz));
                         text = TextVon(pNotiz)->KernText();
@@ -327,6 +335,7 @@ private slots:
                  QStringLiteral(
                      "Notiz für 06. Dezember 2026,   Sonntag,   Woche = 49,   Jahrestag = 340"));
         QCOMPARE(name, titel);  // what a screen reader calls the box
+        QCOMPARE(tabfolge, QStringList({"IDC_NOTIZ", "IDC_LEEREN", "IDCANCEL", "IDOK"}));
         QCOMPARE(text, std::string("Zahnarzt\r\n10 Uhr"));
         QCOMPARE(m_f->Editor()->KernText(), danach.toStdString());
         QCOMPARE(Alle(), leeren && ok ? std::string() : Sechster("Zahnarzt"));
