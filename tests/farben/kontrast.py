@@ -211,6 +211,21 @@ def main():
         fehler("Alt+H showed no help")
     if not warten(lambda: not aktiv_ist(fenster)):
         fehler("the help did not take the focus from the main window")
+    # the help moved to the screen's lower right, off the 6th and the 7th
+    hilfefenster = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                   "^Dorvane-Hilfe$"], check=True, timeout=60,
+                                  capture_output=True, text=True).stdout.split()[0]
+    breite, hoehe = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], check=True,
+                                            capture_output=True, text=True).stdout.split())
+    _, _, hb, hh = rechteck(handbuch)
+    ziel = (breite - hb - 8, hoehe - hh - 8)
+    def verschoben():
+        subprocess.run(["xdotool", "windowmove", hilfefenster, str(ziel[0] - 4),
+                        str(ziel[1] - 30)], capture_output=True)
+        x, y, _, _ = rechteck(handbuch)
+        return abs(x - ziel[0]) < 40 and abs(y - ziel[1]) < 40
+    if not warten(verschoben):
+        fehler("the help did not move to the lower right")
     x, y, b, h = rechteck(handbuch)
     for tag in (dezember.queryTable().getAccessibleAt(0, 6),
                 dezember.queryTable().getAccessibleAt(1, 0)):
