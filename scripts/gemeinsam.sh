@@ -25,10 +25,12 @@ PAKETE_PAKET=(desktop-file-utils appstream dpkg-dev build-essential debhelper fi
 # The window test on Wayland: a weston compositor nested in Xvfb, and Qt's
 # Wayland plugin.
 PAKETE_WAYLAND=(weston qt6-wayland)
-# Listening with a screen reader (tests/zugang/orca-hoeren, run by hand).
+# Listening with a screen reader (tests/zugang/orca-hoeren in scripts/test):
+# Orca, the speech server it talks to, openbox to activate the window.
 PAKETE_ORCA=(orca speech-dispatcher openbox)
-# The dark-desktop check (tests/farben): Qt's qt6ct theme with its colour
-# schemes, ImageMagick's import for the screenshots.
+# The dark-desktop check (tests/farben/dunkel-pruefen in scripts/test): Qt's
+# qt6ct theme with its colour schemes, ImageMagick's import for the
+# screenshots, openbox to activate the windows.
 PAKETE_FARBEN=(qt6ct imagemagick openbox)
 # The window tests run on X11: each on its own Xvfb server (xvfb-run needs
 # xauth) under openbox; xclip plays another program that owns the clipboard.

@@ -5,8 +5,10 @@ the pixel farthest from it in luminance the ink.
 
 Usage: kontrast.py WORKDIR [PICTURE_DIR]   (the program runs, on 6.12.2026)
 Fails when a text tile of the help is below 4.5:1, or the "Heute" frame or
-the selected day below 3:1 against the calendar's background. Keeps the
-screenshots in PICTURE_DIR when given.
+the selected day below 3:1 against the calendar's background, in the active
+main window and in the inactive one behind the help. Waits for the windows
+and for the screen to settle, not for fixed times. Keeps the screenshots in
+PICTURE_DIR when given.
 """
 import collections
 import os
@@ -74,6 +76,34 @@ class Bild:
         return [self.farbe(px, py) for py in range(y0, y1) for px in range(x0, x1)]
 
 
+def ruhig(datei, objekte, fertig):
+    """The screen once painted: taken again until it shows what `fertig`
+    asks and three pictures in a row agree in the objects' rectangles."""
+    flaechen = [rechteck(o) for o in objekte]
+    gleich, vorher = 0, None
+    ende = time.monotonic() + 60
+    while time.monotonic() < ende:
+        bild = Bild(datei)
+        jetzt = [bild.farben(*f) for f in flaechen]
+        gleich = gleich + 1 if jetzt == vorher and fertig(bild) else 0
+        if gleich == 2:
+            return bild
+        vorher = jetzt
+        time.sleep(0.2)
+    fehler("the screen did not settle")
+
+
+def innen(handbuch):
+    """The help's text, inside its frame and without the scroll bar."""
+    x, y, b, h = rechteck(handbuch)
+    return x + 4, y + 4, b - 8 - 20, h - 8
+
+
+def aktiv_ist(fenster):
+    return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                          text=True).stdout.strip() == fenster
+
+
 def luminanz(farbe):
     def kanal(c):
         c /= 255
@@ -114,6 +144,21 @@ def hilfe_messen(bild, flaeche):
     return schlechteste
 
 
+def kalender_messen(bild, kalender, dezember):
+    """The contrast of the "Heute" frame round the 6th and of the selected
+    7th against the calendar's background: (frame, selected)."""
+    tabelle = dezember.queryTable()
+    kx, ky, kb, kh = rechteck(kalender)
+    hg = grund(bild.farben(kx, ky, kb, kh))
+    x, y, b, h = rechteck(tabelle.getAccessibleAt(0, 6))
+    # the frame runs round the cell's edge, the day's number in its middle
+    ring = (bild.farben(x, y, b, 4) + bild.farben(x, y + h - 4, b, 4)
+            + bild.farben(x, y, 4, h) + bild.farben(x + b - 4, y, 4, h))
+    heute = kontrast(tinte(ring, hg), hg)
+    x, y, b, h = rechteck(tabelle.getAccessibleAt(1, 0))
+    return heute, kontrast(grund(bild.farben(x, y, b, h)), hg)
+
+
 def main():
     arbeit = sys.argv[1]
     app = warten(programm)
@@ -123,19 +168,28 @@ def main():
     dezember = kalender and finden(kalender, pyatspi.ROLE_TABLE, "Dezember 2026")
     if dezember is None:
         fehler("no calendar with the table Dezember 2026")
-    # the window active, as on a desktop (openbox may not have activated it
-    # yet, and an inactive window paints with the palette's inactive colours)
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Dorvane$",
-                    "windowactivate", "--sync"], check=True, timeout=60)
+    # the window active, as on a desktop (an inactive window paints with the
+    # palette's inactive colours, measured below with the help in front)
+    fenster = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                              "^Dorvane$"], check=True, timeout=120, capture_output=True,
+                             text=True).stdout.split()[0]
+    def aktiv():
+        subprocess.run(["xdotool", "windowactivate", fenster], capture_output=True)
+        return aktiv_ist(fenster)
+    if not warten(aktiv):
+        fehler("the program's window did not become active")
     # the 7th selected, so that today, the 6th, shows its frame alone; the
     # keys go to the editor once it has the focus
     if not warten(lambda: pyatspi.findDescendant(
             app, lambda a: a.getRole() == pyatspi.ROLE_TEXT
             and a.getState().contains(pyatspi.STATE_FOCUSED))):
         fehler("the editor did not take the focus")
-    for taste in ("shift+Tab", "Right"):
-        subprocess.run(["xdotool", "key", taste], check=True)
-        time.sleep(0.3)
+    subprocess.run(["xdotool", "key", "shift+Tab"], check=True)
+    def fokussiert(a):
+        return a.getState().contains(pyatspi.STATE_FOCUSED)
+    if not warten(lambda: fokussiert(kalender) or pyatspi.findDescendant(kalender, fokussiert)):
+        fehler("shift+Tab did not move the focus to the calendar")
+    subprocess.run(["xdotool", "key", "Right"], check=True)
     def siebter_gewaehlt():
         dezember = finden(kalender, pyatspi.ROLE_TABLE, "Dezember 2026")
         tag = dezember and dezember.queryTable().getAccessibleAt(1, 0)
@@ -143,31 +197,50 @@ def main():
     dezember = warten(siebter_gewaehlt)
     if not dezember:
         fehler("Right did not select the 7th")
-    tabelle = dezember.queryTable()
-    siebter = tabelle.getAccessibleAt(1, 0)
-    time.sleep(0.5)  # painted
-    bild = Bild(os.path.join(arbeit, "kalender.ppm"))
-    kx, ky, kb, kh = rechteck(kalender)
-    hg = grund(bild.farben(kx, ky, kb, kh))
-    x, y, b, h = rechteck(tabelle.getAccessibleAt(0, 6))
-    # the frame runs round the cell's edge, the day's number in its middle
-    ring = (bild.farben(x, y, b, 4) + bild.farben(x, y + h - 4, b, 4)
-            + bild.farben(x, y, 4, h) + bild.farben(x + b - 4, y, 4, h))
-    heute = kontrast(tinte(ring, hg), hg)
-    x, y, b, h = rechteck(siebter)
-    gewaehlt = kontrast(grund(bild.farben(x, y, b, h)), hg)
-    print(f"calendar: background {hg}, Heute frame {heute:.2f}:1, selected day {gewaehlt:.2f}:1")
+    def siebter_gemalt(bild):
+        return kalender_messen(bild, kalender, dezember)[1] > 1.0
+    heute, gewaehlt = kalender_messen(
+        ruhig(os.path.join(arbeit, "kalender.ppm"), [kalender], siebter_gemalt),
+        kalender, dezember)
+    print(f"calendar, window active: Heute frame {heute:.2f}:1, selected day {gewaehlt:.2f}:1")
 
     subprocess.run(["xdotool", "key", "alt+h"], check=True)
     handbuch = warten(lambda: finden(app, pyatspi.ROLE_TEXT, "Handbuch")
                       or finden(app, pyatspi.ROLE_DOCUMENT_TEXT, "Handbuch"))
     if handbuch is None:
         fehler("Alt+H showed no help")
-    time.sleep(1.0)  # shown and painted
-    hilfe = Bild(os.path.join(arbeit, "hilfe.ppm"))
+    if not warten(lambda: not aktiv_ist(fenster)):
+        fehler("the help did not take the focus from the main window")
+    # the help moved to the screen's lower right, off the 6th and the 7th
+    hilfefenster = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                   "^Dorvane-Hilfe$"], check=True, timeout=60,
+                                  capture_output=True, text=True).stdout.split()[0]
+    breite, hoehe = map(int, subprocess.run(["xdotool", "getdisplaygeometry"], check=True,
+                                            capture_output=True, text=True).stdout.split())
+    _, _, hb, hh = rechteck(handbuch)
+    ziel = (breite - hb - 8, hoehe - hh - 8)
+    def verschoben():
+        subprocess.run(["xdotool", "windowmove", hilfefenster, str(ziel[0] - 4),
+                        str(ziel[1] - 30)], capture_output=True)
+        x, y, _, _ = rechteck(handbuch)
+        return abs(x - ziel[0]) < 40 and abs(y - ziel[1]) < 40
+    if not warten(verschoben):
+        fehler("the help did not move to the lower right")
     x, y, b, h = rechteck(handbuch)
-    # inside the frame, without the scroll bar
-    k, tx, ty = hilfe_messen(hilfe, (x + 4, y + 4, b - 8 - 20, h - 8))
+    for tag in (dezember.queryTable().getAccessibleAt(0, 6),
+                dezember.queryTable().getAccessibleAt(1, 0)):
+        tx, ty, tb, th = rechteck(tag)
+        if tx < x + b + 8 and x - 8 < tx + tb and ty < y + h + 8 and y - 30 < ty + th:
+            fehler("the help covers the 6th or the 7th of the calendar behind it")
+    def hilfe_gemalt(bild):
+        return hilfe_messen(bild, innen(handbuch))[0] < 21.0
+    hilfe = ruhig(os.path.join(arbeit, "hilfe.ppm"), [kalender, handbuch], hilfe_gemalt)
+    # the main window behind the help is inactive, painted with the
+    # palette's inactive colours
+    heute_inaktiv, gewaehlt_inaktiv = kalender_messen(hilfe, kalender, dezember)
+    print(f"calendar, window inactive: Heute frame {heute_inaktiv:.2f}:1, "
+          f"selected day {gewaehlt_inaktiv:.2f}:1")
+    k, tx, ty = hilfe_messen(hilfe, innen(handbuch))
     print(f"help: lowest text contrast {k:.2f}:1 in the tile at ({tx}, {ty})")
 
     if len(sys.argv) > 2:
@@ -181,6 +254,10 @@ def main():
         schlecht.append("the Heute frame")
     if gewaehlt < 3.0:
         schlecht.append("the selected day")
+    if heute_inaktiv < 3.0:
+        schlecht.append("the Heute frame in the inactive window")
+    if gewaehlt_inaktiv < 3.0:
+        schlecht.append("the selected day in the inactive window")
     if schlecht:
         fehler("too little contrast: " + ", ".join(schlecht))
     print("kontrast: help, Heute frame and selected day read well")

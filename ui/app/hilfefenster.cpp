@@ -35,6 +35,9 @@ CHilfeFenster::CHilfeFenster(QWidget* pOwner) : QWidget(pOwner, Qt::Window) {
     m_pText->setAccessibleName(QStringLiteral("Handbuch"));
     m_pText->setOpenLinks(false);
     m_pText->setOpenExternalLinks(false);
+    // polished first: a style sheet given to the program sets the palette
+    // only then, and the links must read on its background, not Qt's
+    m_pText->ensurePolished();
     m_pText->document()->setDefaultStyleSheet(Farben(m_pText->palette()));
     m_pText->setSource(HandbuchAdresse());
     connect(m_pText, &QTextBrowser::anchorClicked, this, &CHilfeFenster::VerweisOeffnen);
