@@ -162,7 +162,7 @@ private slots:
             GewaehltGenau(gewaehlt, tag);
             QVERIFY(pKalender->TagRechteck(tag).isValid());
         }
-        pKalender->AuswahlSetzen(QDate(2026, 12, 6));
+        pKalender->AuswahlSetzen(QDate(2026, 12, 6));  // the months on show at start
         pKalender->AuswahlSetzen(QDate(2027, 5, 31));  // last day of the last month
         QTest::keyClick(pKalender, Qt::Key_Right);
         GewaehltGenau(gewaehlt, QDate(2027, 6, 1));

@@ -190,7 +190,7 @@ private slots:
         QVERIFY(!pSilvester->state().selectable);
         gesperrt(pSilvester);
         gesperrt(pSilvester->child(0));
-        offen(pJanuar->cellAt(1, 1));
+        offen(pJanuar->cellAt(1, 0));  // Montag, 1. Januar 1900
         QCOMPARE(gewaehlt.count(), 0);
         QCOMPARE(pKalender->Auswahl(), QDate(1900, 1, 1));
 
