@@ -17,6 +17,7 @@
 #include "dialogergebnis.h"
 #include "dialogtext.h"
 #include "fehlerrahmen.h"
+#include "kontextmenue.h"
 #include "textwandlung.h"
 #include "ui_IDD_FINDEN.h"
 #include "zeichenfilter.h"
@@ -111,15 +112,12 @@ bool CDia_Finden::eventFilter(QObject* pZiel, QEvent* e) {
             break;
         case QEvent::ContextMenu: {
             // Qt's menu, its "Einfuegen" measured first.
-            auto* menue = m_editSuche->createStandardContextMenu();
-            if (auto* pEinfuegen = menue->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-                disconnect(pEinfuegen, &QAction::triggered, nullptr, nullptr);
-                connect(pEinfuegen, &QAction::triggered, this, [this] {
-                    if (RaumFuer(QGuiApplication::clipboard()->text().size())) m_editSuche->paste();
-                });
-            }
-            menue->setAttribute(Qt::WA_DeleteOnClose);
-            menue->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+            auto einfuegen = [this] {
+                if (RaumFuer(QGuiApplication::clipboard()->text().size())) m_editSuche->paste();
+            };
+            kontextmenue::Zeigen(m_editSuche->createStandardContextMenu(),
+                                 static_cast<QContextMenuEvent*>(e)->globalPos(),
+                                 {{"edit-paste", einfuegen}});
             return true;
         }
         default:

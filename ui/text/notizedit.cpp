@@ -19,6 +19,7 @@
 
 #include "dialogeinheiten.h"
 #include "fehlerrahmen.h"
+#include "kontextmenue.h"
 #include "textdaten.h"
 #include "textwandlung.h"
 #include "zeichenfilter.h"
@@ -149,26 +150,22 @@ void CNotizEdit::keyPressEvent(QKeyEvent* e) {
 // Qt's menu, its copy and cut made here and its other entries run once the
 // room is there; paste comes to insertFromMimeData.
 void CNotizEdit::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu* menue = createStandardContextMenu(e->pos());
-    auto umleiten = [&](const char* name, const std::function<void()>& aktion) {
-        if (auto* pAktion = menue->findChild<QAction*>(QLatin1String(name))) {
-            disconnect(pAktion, &QAction::triggered, nullptr, nullptr);
-            connect(pAktion, &QAction::triggered, this, aktion);
-        }
+    auto mitRaum = [this](void (QPlainTextEdit::*schritt)()) {
+        return [this, schritt] {
+            if (RaumFuer(0)) (this->*schritt)();
+        };
     };
-    umleiten("edit-copy", [this] { Kopieren(false); });
-    umleiten("edit-cut", [this] { Kopieren(true); });
-    umleiten("edit-undo", [this] {
-        if (RaumFuer(0)) undo();
-    });
-    umleiten("edit-redo", [this] {
-        if (RaumFuer(0)) redo();
-    });
-    umleiten("select-all", [this] {
-        if (RaumFuer(0)) selectAll();
-    });
-    menue->setAttribute(Qt::WA_DeleteOnClose);
-    menue->popup(e->globalPos());
+    auto kopieren = [this](bool ausschneiden) {
+        return [=, this] {
+            Kopieren(ausschneiden);
+        };
+    };
+    kontextmenue::Zeigen(createStandardContextMenu(e->pos()), e->globalPos(),
+                         {{"edit-copy", kopieren(false)},
+                          {"edit-cut", kopieren(true)},
+                          {"edit-undo", mitRaum(&QPlainTextEdit::undo)},
+                          {"edit-redo", mitRaum(&QPlainTextEdit::redo)},
+                          {"select-all", mitRaum(&QPlainTextEdit::selectAll)}});
 }
 
 // Called by Qt for the X11 selection and a drag, where no box may open.
