@@ -65,8 +65,10 @@ void MenuePunktKlicken(QWidget* pMenue, const QString& textAnfang) {
     if (pMenu == nullptr)
         return Fehlschlagen(
             QStringLiteral("expected a menu, got \"%1\"").arg(pMenue->windowTitle()));
+    // the letter marked for the keyboard is where the translation puts it
+    const QString gesucht = QString(textAnfang).remove(u'&');
     for (QAction* pAktion : pMenu->actions())
-        if (pAktion->text().startsWith(textAnfang))
+        if (pAktion->text().remove(u'&').startsWith(gesucht))
             return QTest::mouseClick(pMenu, Qt::LeftButton, {},
                                      pMenu->actionGeometry(pAktion).center());
     Fehlschlagen(QStringLiteral("no menu entry \"%1\"").arg(textAnfang));

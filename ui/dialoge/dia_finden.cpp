@@ -117,7 +117,7 @@ bool CDia_Finden::eventFilter(QObject* pZiel, QEvent* e) {
             };
             kontextmenue::Zeigen(m_editSuche->createStandardContextMenu(),
                                  static_cast<QContextMenuEvent*>(e)->globalPos(),
-                                 {{"edit-paste", einfuegen}});
+                                 {{"edit-paste", QLineEdit::tr("&Paste"), einfuegen}});
             return true;
         }
         default:

@@ -161,11 +161,11 @@ void CNotizEdit::contextMenuEvent(QContextMenuEvent* e) {
         };
     };
     kontextmenue::Zeigen(createStandardContextMenu(e->pos()), e->globalPos(),
-                         {{"edit-copy", kopieren(false)},
-                          {"edit-cut", kopieren(true)},
-                          {"edit-undo", mitRaum(&QPlainTextEdit::undo)},
-                          {"edit-redo", mitRaum(&QPlainTextEdit::redo)},
-                          {"select-all", mitRaum(&QPlainTextEdit::selectAll)}});
+                         {{"edit-copy", {}, kopieren(false)},
+                          {"edit-cut", {}, kopieren(true)},
+                          {"edit-undo", {}, mitRaum(&QPlainTextEdit::undo)},
+                          {"edit-redo", {}, mitRaum(&QPlainTextEdit::redo)},
+                          {"select-all", {}, mitRaum(&QPlainTextEdit::selectAll)}});
 }
 
 // Called by Qt for the X11 selection and a drag, where no box may open.

@@ -1,8 +1,9 @@
-// Out of memory while the user pastes, copies, changes the day or asks for
-// a report costs that action and nothing else: the box says "Nicht
-// genuegend Arbeitsspeicher.", the editor keeps its bytes, every filed note
-// stays, the program goes on, and with the memory back the same action
-// works. Also when another program asks for a report copied.
+// Out of memory while the user pastes (also from the find box's menu),
+// copies, changes the day or asks for a report costs that action and
+// nothing else: the box says "Nicht genuegend Arbeitsspeicher.", the editor
+// keeps its bytes, every filed note stays, the program goes on, and with the
+// memory back the same action works. Also when another program asks for a
+// report copied.
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -121,6 +122,35 @@ private slots:
         Knapp(32 * kMB, {}, [&] { QVERIFY(Fremdgelesen().isEmpty()); });
         const QString kopie = textwandlung::VonKern(bericht);
         QCOMPARE(Fremdgelesen(), kopie.toUtf8());
+
+        // "Einfügen" from the find box's own menu: nothing goes in.
+        ablage.setText(gross);
+        Meldung meldung;
+        QString suchtext = QStringLiteral("?");
+        {
+            Speichergrenze grenze(64 * kMB);
+            m_f->Befehl("ID_FINDEN", {[&](QWidget* pFinden) {
+                            auto* pSuche = Steuerelement<QLineEdit>(pFinden, "IDC_SUCHE");
+                            // the box opens while the menu's answer runs: a
+                            // sequence of its own answers it
+                            Fensterfolge folge(pFinden);
+                            folge.Dann([&](QWidget* pMenue) {
+                                Fensterfolge kasten(pFinden);
+                                kasten.Dann(meldung.Antwort(QMessageBox::Ok));
+                                kasten.Ausfuehren(
+                                    [&] { MenuePunktKlicken(pMenue, QStringLiteral("Einfügen")); });
+                            });
+                            folge.Ausfuehren([&] {
+                                Rechtsklick(pFinden,
+                                            pSuche->mapTo(pFinden, pSuche->rect().center()));
+                                QTRY_VERIFY(folge.AlleBeantwortet());
+                            });
+                            suchtext = pSuche->text();
+                            Klicken(pFinden, "IDCANCEL");
+                        }});
+        }
+        QCOMPARE(meldung.text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        QCOMPARE(suchtext, QString());
         Unversehrt(voll, voll);
     }
 };
